@@ -1,0 +1,39 @@
+// The run-time library's texts, kept in the source as UTF-8 like a program's string resources
+// and converted to the ANSI code page once, at start-up (LoadMessages).
+#pragma once
+
+#include <string>
+
+namespace zaveredo {
+
+enum class MessageId {
+  kRangeError,
+  kIntOverflow,
+  kOutOfMemory,
+  kInvalidPointer,
+  kFloatOverflow,
+  kInvalidOp,
+  kZeroDivide,
+  kUnderflow,
+  kDivByZero,
+  kStackOverflow,
+  kPrivilege,
+  kControlC,
+  kTimeEncoding,
+  kFileNotFound,      // I/O 2
+  kInvalidFileName,   // I/O 3
+  kTooManyOpenFiles,  // I/O 4
+  kAccessDenied,      // I/O 5
+  kReadPastEnd,       // I/O 100
+  kDiskFull,          // I/O 101
+  kInvalidNumber,     // I/O 106
+  kCount
+};
+
+// Converts every text to the ANSI code page; later calls do nothing.
+void LoadMessages();
+
+// The converted text (loading on first use when start-up has not run, as in unit tests).
+const std::string& MessageText(MessageId id);
+
+}  // namespace zaveredo
