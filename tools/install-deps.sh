@@ -10,3 +10,10 @@ apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build googletest libgtest-dev libbenchmark-dev \
   binutils clang-format locales procps \
   g++-mingw-w64-i686-posix wine wine32:i386
+
+# A German locale for the end-to-end check of the separators.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen
+fi
