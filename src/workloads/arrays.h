@@ -1,0 +1,34 @@
+// The sixteen process-wide test arrays, one per element type. The driver sizes an array just
+// before its phase pair and releases it right after, so at most one holds elements at a time.
+#pragma once
+
+#include <cstdint>
+
+#include "workloads/element_type.h"
+
+namespace zaveredo {
+
+struct DynamicArray {
+  void* data = nullptr;  // elements packed at the type's width; null when empty
+  std::int32_t length = 0;
+};
+
+DynamicArray& ArrayOf(ElementType type);
+
+// Bytes per element: 1, 2, 4, 6, 8 or 10.
+std::int32_t ElementWidth(ElementType type);
+
+// Gives the array ElementCount zero elements, with the memory really written, so the timed
+// fill that follows meets no fresh pages. Raises EOutOfMemory when the memory is not there.
+void SizeArray(ElementType type);
+
+// Back to length 0, memory returned.
+void ReleaseArray(ElementType type);
+void ReleaseAllArrays();
+
+template <typename Element>
+Element* ElementsOf(ElementType type) {
+  return static_cast<Element*>(ArrayOf(type).data);
+}
+
+}  // namespace zaveredo

@@ -1,0 +1,11 @@
+// The element count of every test array. Volatile: the generators read it afresh after every
+// element, and that read is part of what a fill costs.
+#pragma once
+
+#include <cstdint>
+
+namespace zaveredo {
+
+extern volatile std::int32_t ElementCount;
+
+}  // namespace zaveredo
