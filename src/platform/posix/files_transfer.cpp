@@ -1,0 +1,96 @@
+// Reading, writing and positioning on open handles.
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/files.h"
+#include "platform/posix/last_error.h"
+
+namespace zaveredo::platform {
+namespace {
+
+int Fd(Handle handle) {
+  return static_cast<int>(handle);
+}
+
+bool Fail(int errnoValue) {
+  posix::SetLastErrorFromErrno(errnoValue);
+  return false;
+}
+
+// A write into a pipe without a reader must fail with a code (232), as on Windows, instead of
+// killing the process; done once, before the first write.
+void IgnoreBrokenPipeSignal() {
+  static const bool ignored = [] {
+    ::signal(SIGPIPE, SIG_IGN);
+    return true;
+  }();
+  (void)ignored;
+}
+
+}  // namespace
+
+bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* read) {
+  *read = 0;
+  ssize_t n;
+  do {
+    n = ::read(Fd(handle), buffer, count);
+  } while (n < 0 && errno == EINTR);
+  if (n < 0) return Fail(errno);
+  *read = static_cast<std::uint32_t>(n);
+  return true;
+}
+
+bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint32_t* written) {
+  IgnoreBrokenPipeSignal();
+  *written = 0;
+  const char* bytes = static_cast<const char*>(buffer);
+  while (*written < count) {
+    ssize_t n = ::write(Fd(handle), bytes + *written, count - *written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Fail(errno);
+    }
+    *written += static_cast<std::uint32_t>(n);
+  }
+  return true;
+}
+
+std::uint32_t GetFileSize(Handle handle) {
+  struct stat info;
+  if (::fstat(Fd(handle), &info) != 0) {
+    Fail(errno);
+    return kInvalidFileSize;
+  }
+  // Without a high part, as the call is made: the low 32 bits.
+  return static_cast<std::uint32_t>(info.st_size);
+}
+
+std::uint32_t SetFilePointer(Handle handle, std::int32_t distance, std::uint32_t method) {
+  if (method > kFileEnd) {
+    posix::SetLastError(posix::kErrorInvalidParameter);
+    return kInvalidSetFilePointer;
+  }
+  int whence = method == kFileBegin ? SEEK_SET : method == kFileCurrent ? SEEK_CUR : SEEK_END;
+  off_t position = ::lseek(Fd(handle), distance, whence);
+  if (position < 0) {
+    // lseek refuses a target before the start with EINVAL; Windows names that case.
+    posix::SetLastError(errno == EINVAL ? posix::kErrorNegativeSeek
+                                        : posix::Win32CodeOfErrno(errno));
+    return kInvalidSetFilePointer;
+  }
+  return static_cast<std::uint32_t>(position);
+}
+
+bool SetEndOfFile(Handle handle) {
+  off_t position = ::lseek(Fd(handle), 0, SEEK_CUR);
+  if (position < 0) return Fail(errno);
+  while (::ftruncate(Fd(handle), position) != 0) {
+    if (errno != EINTR) return Fail(errno);
+  }
+  return true;
+}
+
+}  // namespace zaveredo::platform
