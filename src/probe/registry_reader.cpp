@@ -1,0 +1,83 @@
+#include "probe/registry_reader.h"
+
+#include "platform/codepage.h"
+#include "runtime/errors.h"
+
+namespace zaveredo {
+
+namespace {
+
+constexpr const char* kReadFailedText = "Fehler beim Holen der Daten für '";
+constexpr const char* kWrongTypeText = "Ungültiger Datentyp für '";
+
+[[noreturn, gnu::noinline]] void RaiseRegistryError(const char* text, const std::string& name) {
+  ERegistryException error(platform::Utf8ToAnsi(text) + name + "'");
+  error.SetAddress(__builtin_return_address(0));
+  throw error;
+}
+
+// A failed query counts as size -1, so it reads as the empty text like a missing value.
+std::int32_t QueryDataSize(platform::HKey key, const std::string& name) {
+  std::uint32_t size = 0;
+  if (platform::RegQueryValueEx(key, name.c_str(), nullptr, nullptr, &size) !=
+      platform::kErrorSuccess)
+    return -1;
+  return static_cast<std::int32_t>(size);
+}
+
+}  // namespace
+
+TRegistry::TRegistry(std::uint32_t access) : access_(access) {}
+
+TRegistry::~TRegistry() {
+  CloseKey();
+}
+
+void TRegistry::SetRootKey(platform::HKey root) {
+  if (root == root_) return;
+  root_ = root;
+  CloseKey();
+}
+
+void TRegistry::CloseKey() {
+  if (current_ == platform::kNullKey) return;
+  platform::RegCloseKey(current_);
+  current_ = platform::kNullKey;
+  currentPath_.clear();
+}
+
+bool TRegistry::OpenKey(const std::string& path) {
+  bool relative = path.empty() || path.front() != '\\';
+  std::string subKey = relative ? path : path.substr(1);
+  bool fromOpenKey = relative && current_ != platform::kNullKey;
+  platform::HKey opened = platform::kNullKey;
+  if (platform::RegOpenKeyEx(fromOpenKey ? current_ : root_, subKey.c_str(), access_, &opened) !=
+      platform::kErrorSuccess)
+    return false;
+  std::string newPath = fromOpenKey && !subKey.empty() ? currentPath_ + '\\' + subKey
+                        : fromOpenKey                  ? currentPath_
+                                                       : subKey;
+  CloseKey();
+  current_ = opened;
+  currentPath_ = std::move(newPath);
+  return true;
+}
+
+std::string TRegistry::ReadString(const std::string& name) {
+  std::int32_t size = QueryDataSize(current_, name);
+  if (size <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(size), '\0');
+  std::uint32_t type = platform::kRegNone;
+  std::uint32_t length = static_cast<std::uint32_t>(size);
+  if (platform::RegQueryValueEx(current_, name.c_str(), &type,
+                                reinterpret_cast<std::uint8_t*>(text.data()),
+                                &length) != platform::kErrorSuccess)
+    RaiseRegistryError(kReadFailedText, name);
+  if (type != platform::kRegSz && type != platform::kRegExpandSz)
+    RaiseRegistryError(kWrongTypeText, name);
+  // An expandable string is returned as stored, not expanded.
+  text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+  return text;
+}
+
+}  // namespace zaveredo
