@@ -1,0 +1,88 @@
+// Buffered byte streams behind the console and the results file. They convert nothing: bytes
+// reach the console and the file exactly as the program holds them. A failing operation only
+// records its code in the pending I/O result; CheckIoResult, called after every statement,
+// raises it as EInOutError.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/files.h"
+
+namespace zaveredo {
+
+inline constexpr std::uint16_t kModeClosed = 0xD7B0;
+inline constexpr std::uint16_t kModeInput = 0xD7B1;
+inline constexpr std::uint16_t kModeOutput = 0xD7B2;
+inline constexpr std::uint16_t kModeInOut = 0xD7B3;  // only while opening for appending
+
+// Bit 0: CR LF line ends, and a byte 26 in the input ends the text.
+inline constexpr std::uint16_t kLineFlagCrLf = 1;
+inline constexpr std::uint16_t kDefaultLineStyle = kLineFlagCrLf;
+
+inline constexpr std::uint32_t kStreamBufferSize = 128;
+inline constexpr std::size_t kStreamPathSize = 260;
+
+struct TextStream;
+
+// A stream operation: 0 or the error code of its failure.
+using StreamOp = std::int32_t (*)(TextStream& stream);
+
+struct TextStream {
+  platform::Handle handle;
+  std::uint16_t mode;
+  std::uint16_t lineFlags;
+  std::uint32_t bufferSize;
+  std::uint32_t bufferPos;  // output: bytes waiting; input: index of the next unread byte
+  std::uint32_t bufferEnd;  // input: valid bytes in the buffer
+  char* bufferPtr;
+  StreamOp openOp;
+  StreamOp transferOp;  // input: refill with one read; output: write out the waiting bytes
+  StreamOp flushOp;     // at the end of every write statement
+  StreamOp closeOp;
+  char path[kStreamPathSize];  // empty for the console streams
+  char buffer[kStreamBufferSize];
+};
+
+// Prepares a closed stream on the file; never fails. A path that does not fit is not cut
+// short (that would name another file): opening such a stream fails with code 3.
+void BindTextStream(TextStream& stream, const char* path);
+
+// Opens for writing; the file is created, or truncated if it exists.
+void CreateTextStream(TextStream& stream);
+// Opens an existing file for writing after its end, cut at a byte 26 in its last 128 bytes.
+void AppendTextStream(TextStream& stream);
+// Opens an existing file for reading.
+void ResetTextStream(TextStream& stream);
+
+void WriteText(TextStream& stream, std::string_view text);
+void WriteChar(TextStream& stream, char byte);
+// Appends the line end, then ends the statement as FinishWrite.
+void WriteLineEnd(TextStream& stream);
+// End of a write statement: the console sees the bytes now, files and pipes in 128-byte blocks.
+void FinishWrite(TextStream& stream);
+// Writes out the waiting bytes and releases the handle.
+void CloseTextStream(TextStream& stream);
+
+// The rest of the current line, without its line end, which stays unread.
+std::string ReadLineText(TextStream& stream);
+// Consumes everything up to and including the next line end.
+void SkipLine(TextStream& stream);
+
+// Raises a pending I/O error code as EInOutError at the caller's address, and clears it.
+void CheckIoResult();
+
+// The console streams, opened on first use.
+TextStream& StdInput();
+TextStream& StdOutput();
+TextStream& StdError();
+
+// Termination: closes standard input, output and error, in that order, which writes out what
+// is waiting; console handles themselves stay open.
+void CloseConsoleStreams();
+
+// Writes standard output's waiting bytes, ignoring any failure (an error report follows).
+void WriteOutStdOutput();
+
+}  // namespace zaveredo
