@@ -1,0 +1,41 @@
+// Reading a Windows exception as a fault, and resuming the faulting thread somewhere else.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/faults.h"
+
+namespace zaveredo::platform::win32 {
+
+// Exception codes of the error severity: processor faults and the like. Codes of lower
+// severity (breakpoints, debug output, guard pages) are none of the program's business.
+inline bool IsProcessorFault(DWORD code) {
+  return (code & 0xF0000000u) == 0xC0000000u;
+}
+
+// The fault the exception describes. An x87 fault is reported at the instruction that caused
+// it, which the unit saved, rather than at the later x87 instruction that delivered it.
+FaultInfo DescribeFault(const EXCEPTION_RECORD& record, const CONTEXT& context);
+
+// The x87 control word in force when the exception was raised.
+std::uint16_t FaultControlWord(const CONTEXT& context);
+
+// Rewrites the context so that continuing it calls target() on the given stack, as if called
+// from the faulting instruction, with the x87 unit's pending exception flags cleared so they
+// cannot fire again. target must not return.
+void RedirectContext(CONTEXT* context, void (*target)(), void* stackTop);
+
+// fninit, then the control word again: empties the register stack and clears the flags.
+inline void ResetFloatingPointUnit(std::uint16_t controlWord) {
+  asm volatile("fninit\n\tfldcw %0" : : "m"(controlWord));
+}
+
+inline std::uint16_t ReadControlWord() {
+  std::uint16_t controlWord;
+  asm volatile("fnstcw %0" : "=m"(controlWord));
+  return controlWord;
+}
+
+}  // namespace zaveredo::platform::win32

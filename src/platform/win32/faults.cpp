@@ -1,0 +1,171 @@
+// Processor faults as Windows exceptions.
+//
+// Outside a guarded region a fault travels the normal way: frames that handle exceptions of
+// their own (inside system calls) see it first, then the unhandled-exception filter installed
+// here hands it to the program's handler. Two cases cannot wait for that filter and are taken
+// by a vectored handler, which runs before any frame: a fault inside a guarded region, and a
+// stack overflow, where the filter would itself overflow the exhausted stack.
+//
+// Either way the faulting thread is resumed on a stack of its own (the faulting one may be
+// exhausted) in a function that leaves the fault behind: a jump back to the guarded region's
+// start, or the handler. Throwing from an exception handler cannot cross the system's
+// dispatcher frames, so neither way unwinds.
+#include "platform/faults.h"
+
+#include <malloc.h>
+#include <windows.h>
+
+#include <csetjmp>
+
+#include "platform/win32/fault_context.h"
+
+namespace zaveredo::platform {
+namespace {
+
+struct Guard {
+  std::jmp_buf start;
+  FaultInfo fault;
+  FaultInfo* report;
+  std::uint16_t controlWord;
+  Guard* outer;
+};
+
+Guard* activeGuard = nullptr;
+PVOID vectoredHandler = nullptr;
+
+FaultHandler installedHandler = nullptr;
+LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
+bool handlerRunning = false;  // a fault inside the handler is left to the platform
+bool consulting = false;
+
+// The fault handed to the handler, with copies of the exception's records for the filter.
+FaultInfo takenFault;
+std::uint16_t takenControlWord = 0;
+EXCEPTION_RECORD takenRecord;
+CONTEXT takenContext;
+
+alignas(16) unsigned char faultStack[64 * 1024];
+void* FaultStackTop() {
+  return faultStack + sizeof faultStack;
+}
+
+[[noreturn]] void JumpToGuardStart() {
+  std::longjmp(activeGuard->start, 1);
+}
+
+[[noreturn]] void RunInstalledHandler() {
+  win32::ResetFloatingPointUnit(takenControlWord);
+  handlerRunning = true;
+  installedHandler(takenFault);
+  // A handler that returns breaks its contract; end as the platform would have.
+  ::ExitProcess(takenFault.code);
+}
+
+LONG TakeOver(EXCEPTION_POINTERS* pointers) {
+  takenRecord = *pointers->ExceptionRecord;
+  takenRecord.ExceptionRecord = nullptr;
+  takenContext = *pointers->ContextRecord;
+  takenFault = win32::DescribeFault(takenRecord, takenContext);
+  takenControlWord = win32::FaultControlWord(takenContext);
+  win32::RedirectContext(pointers->ContextRecord, RunInstalledHandler, FaultStackTop());
+  return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
+  DWORD code = pointers->ExceptionRecord->ExceptionCode;
+  if (!win32::IsProcessorFault(code) || handlerRunning) return EXCEPTION_CONTINUE_SEARCH;
+  if (activeGuard != nullptr) {
+    activeGuard->fault = win32::DescribeFault(*pointers->ExceptionRecord, *pointers->ContextRecord);
+    win32::RedirectContext(pointers->ContextRecord, JumpToGuardStart, FaultStackTop());
+    return EXCEPTION_CONTINUE_EXECUTION;
+  }
+  if (code == EXCEPTION_STACK_OVERFLOW && installedHandler != nullptr) return TakeOver(pointers);
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* pointers) {
+  // Consulted by the program itself, about a fault it is going to report.
+  if (consulting) return EXCEPTION_EXECUTE_HANDLER;
+  DWORD code = pointers->ExceptionRecord->ExceptionCode;
+  if (win32::IsProcessorFault(code) && !handlerRunning && installedHandler != nullptr) {
+    return TakeOver(pointers);
+  }
+  return previousFilter != nullptr ? previousFilter(pointers) : EXCEPTION_CONTINUE_SEARCH;
+}
+
+void EnsureVectoredHandler() {
+  if (vectoredHandler == nullptr)
+    vectoredHandler = ::AddVectoredExceptionHandler(1, OnVectoredException);
+}
+
+bool IsTakenFault(const FaultInfo& fault) {
+  return fault.code == takenFault.code && fault.address == takenFault.address &&
+         takenRecord.ExceptionCode == fault.code;
+}
+
+}  // namespace
+
+void InstallFaultHandler(FaultHandler handler) {
+  EnsureVectoredHandler();
+  if (installedHandler == nullptr)
+    previousFilter = ::SetUnhandledExceptionFilter(OnUnhandledException);
+  installedHandler = handler;
+  handlerRunning = false;
+}
+
+void RemoveFaultHandler() {
+  if (installedHandler == nullptr) return;
+  ::SetUnhandledExceptionFilter(previousFilter);
+  previousFilter = nullptr;
+  installedHandler = nullptr;
+}
+
+bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
+  EnsureVectoredHandler();
+  Guard guard;
+  guard.report = fault;
+  guard.controlWord = win32::ReadControlWord();
+  guard.outer = activeGuard;
+  activeGuard = &guard;
+  if (setjmp(guard.start) != 0) {
+    activeGuard = guard.outer;
+    win32::ResetFloatingPointUnit(guard.controlWord);
+    // The overflow used up the stack's guard page; without a new one the next overflow would
+    // end the process unannounced.
+    if (guard.fault.code == kExceptionStackOverflow) _resetstkoflw();
+    if (guard.report != nullptr) *guard.report = guard.fault;
+    return false;
+  }
+  body(context);
+  activeGuard = guard.outer;
+  return true;
+}
+
+bool ConsultUnhandledExceptionFilter(const FaultInfo& fault) {
+  if (::IsDebuggerPresent()) return true;
+  EXCEPTION_RECORD record;
+  CONTEXT context;
+  if (IsTakenFault(fault)) {
+    record = takenRecord;
+    context = takenContext;
+  } else {
+    // An error the program raised itself: describe it as the exception it stands for.
+    ZeroMemory(&record, sizeof record);
+    record.ExceptionCode = fault.code;
+    record.ExceptionAddress = const_cast<void*>(fault.address);
+    if (fault.code == kExceptionAccessViolation) {
+      record.NumberParameters = 2;
+      record.ExceptionInformation[0] = fault.isWrite ? 1 : 0;
+      record.ExceptionInformation[1] = reinterpret_cast<ULONG_PTR>(fault.accessAddress);
+    }
+    ZeroMemory(&context, sizeof context);
+    ::RtlCaptureContext(&context);
+  }
+  EXCEPTION_POINTERS pointers = {&record, &context};
+  consulting = true;
+  LONG answer = ::UnhandledExceptionFilter(&pointers);
+  consulting = false;
+  return answer != EXCEPTION_CONTINUE_SEARCH;
+}
+
+}  // namespace zaveredo::platform

@@ -1,0 +1,80 @@
+// Files and console handles: the Win32 calls themselves.
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include "platform/win32/handle.h"
+
+namespace zaveredo::platform {
+
+using win32::FromHandle;
+using win32::ToHandle;
+
+std::uint32_t GetLastError() {
+  return ::GetLastError();
+}
+
+Handle GetStdHandle(int which) {
+  return FromHandle(::GetStdHandle(static_cast<DWORD>(which)));
+}
+
+std::uint32_t GetFileType(Handle handle) {
+  return ::GetFileType(ToHandle(handle));
+}
+
+Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition) {
+  return FromHandle(::CreateFileA(path, access, FILE_SHARE_READ, nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* read) {
+  DWORD done = 0;
+  BOOL ok = ::ReadFile(ToHandle(handle), buffer, count, &done, nullptr);
+  *read = done;
+  return ok != FALSE;
+}
+
+bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint32_t* written) {
+  DWORD done = 0;
+  BOOL ok = ::WriteFile(ToHandle(handle), buffer, count, &done, nullptr);
+  *written = done;
+  return ok != FALSE;
+}
+
+std::uint32_t GetFileSize(Handle handle) {
+  return ::GetFileSize(ToHandle(handle), nullptr);
+}
+
+std::uint32_t SetFilePointer(Handle handle, std::int32_t distance, std::uint32_t method) {
+  return ::SetFilePointer(ToHandle(handle), distance, nullptr, method);
+}
+
+bool SetEndOfFile(Handle handle) {
+  return ::SetEndOfFile(ToHandle(handle)) != FALSE;
+}
+
+bool CloseHandle(Handle handle) {
+  return ::CloseHandle(ToHandle(handle)) != FALSE;
+}
+
+std::string GetCurrentDirectory() {
+  char buffer[261];
+  DWORD length = ::GetCurrentDirectoryA(sizeof buffer, buffer);
+  // A directory too long for the buffer comes back as the size it would need, with the buffer
+  // left undefined.
+  if (length == 0 || length >= sizeof buffer) return std::string();
+  return std::string(buffer);
+}
+
+bool FindFirstFile(const char* path, bool* isDirectory) {
+  WIN32_FIND_DATAA entry;
+  HANDLE search = ::FindFirstFileA(path, &entry);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  ::FindClose(search);
+  // The entry's time stamp is deliberately not converted: a file dated outside the DOS range
+  // still exists, and calling it absent would make the results file be created anew, empty.
+  *isDirectory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return true;
+}
+
+}  // namespace zaveredo::platform

@@ -1,0 +1,13 @@
+// The file name, without directory, of a loaded module.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zaveredo::platform::win32 {
+
+// GetModuleFileNameA, cut after the last path separator. False for a handle that is no module.
+bool ModuleFileName(HMODULE module, std::string* fileName);
+
+}  // namespace zaveredo::platform::win32

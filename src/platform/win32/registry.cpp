@@ -1,0 +1,35 @@
+// The registry, read through the ANSI calls.
+#include "platform/registry.h"
+
+#include <windows.h>
+
+#include "platform/win32/handle.h"
+
+namespace zaveredo::platform {
+
+using win32::FromKey;
+using win32::ToKey;
+
+long RegOpenKeyEx(HKey key, const char* subKey, std::uint32_t access, HKey* result) {
+  HKEY opened = nullptr;
+  LONG status = ::RegOpenKeyExA(ToKey(key), subKey, 0, access, &opened);
+  *result = status == ERROR_SUCCESS ? FromKey(opened) : kNullKey;
+  return status;
+}
+
+long RegQueryValueEx(HKey key, const char* valueName, std::uint32_t* type, std::uint8_t* data,
+                     std::uint32_t* size) {
+  DWORD valueType = 0;
+  DWORD dataSize = size != nullptr ? *size : 0;
+  LONG status = ::RegQueryValueExA(ToKey(key), valueName, nullptr, type ? &valueType : nullptr,
+                                   data, size ? &dataSize : nullptr);
+  if (type != nullptr) *type = valueType;
+  if (size != nullptr) *size = dataSize;
+  return status;
+}
+
+long RegCloseKey(HKey key) {
+  return ::RegCloseKey(ToKey(key));
+}
+
+}  // namespace zaveredo::platform
