@@ -1,0 +1,55 @@
+#include "driver/description.h"
+
+#include <array>
+
+#include "driver/statements.h"
+#include "driver/texts.h"
+#include "probe/clock_rate.h"
+#include "probe/processor.h"
+#include "probe/windows_name.h"
+#include "runtime/format_decimal.h"
+#include "runtime/integer_text.h"
+
+namespace zaveredo {
+
+std::string InfoText;
+
+namespace {
+
+constexpr int kClockRatePrecision = 4;
+constexpr int kClockRateDigits = 0;
+
+// Formatted as returned, without a narrower store first.
+std::string ClockRateText() {
+  return FormatDecimal(MeasureClockRate(), kStyleFixed, kClockRatePrecision, kClockRateDigits);
+}
+
+std::string ProcessorCountText() {
+  return IntegerToText(GetProcessorCount());
+}
+
+struct DescriptionItem {
+  TextId label;
+  std::string (*obtain)();
+};
+
+constexpr std::array<DescriptionItem, 5> kItems = {{
+    {TextId::kVendorLabel, GetProcessorVendor},
+    {TextId::kNameLabel, GetProcessorName},
+    {TextId::kClockRateLabel, ClockRateText},
+    {TextId::kCountLabel, ProcessorCountText},
+    {TextId::kSystemLabel, GetWindowsName},
+}};
+
+}  // namespace
+
+void DescribeMachine(TextStream& console, TextStream& results) {
+  for (const DescriptionItem& item : kItems) {
+    Print(console, {DriverText(item.label)});
+    InfoText = item.obtain();
+    PrintLine(console, {InfoText});
+    WriteField(results, InfoText);
+  }
+}
+
+}  // namespace zaveredo

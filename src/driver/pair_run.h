@@ -1,0 +1,20 @@
+// One phase pair: label, array sized, fill phase timed and reported, sort phase timed and
+// reported, array released.
+#pragma once
+
+#include "driver/pair_table.h"
+#include "driver/phase.h"
+#include "driver/phase_report.h"
+
+namespace zaveredo {
+
+struct PairContext {
+  PhaseClock clock;
+  TextStream* console;
+  TextStream* results;  // the results file; a pair that is not recorded leaves it untouched
+  const Separators* separators;
+};
+
+void RunPhasePair(const PhasePair& pair, const PairContext& context);
+
+}  // namespace zaveredo

@@ -1,0 +1,24 @@
+// Timing one phase: two samples of the time of day around the phase's work, each held in
+// single precision, and the elapsed seconds computed from them in extended precision.
+#pragma once
+
+namespace zaveredo {
+
+// The three values every phase overwrites, in this order. Single precision on purpose: the
+// reported resolution follows from it.
+extern float StartTime;
+extern float EndTime;
+extern float ElapsedSeconds;
+
+using PhaseClock = double (*)();  // the time of day as a fraction of a day
+using PhaseWorkFunction = void (*)();
+
+// Seconds from one stored sample to the next, in extended precision before the single-
+// precision store. A sample below the first means the day restarted at midnight: one day is
+// added, so such a phase reports its true length instead of about minus one day.
+float SecondsBetween(float start, float end);
+
+// StartTime, the work and nothing else, EndTime, ElapsedSeconds.
+void TimePhase(PhaseWorkFunction work, PhaseClock clock);
+
+}  // namespace zaveredo

@@ -1,0 +1,26 @@
+#include "driver/program.h"
+
+#include <new>
+
+#include "driver/run.h"
+#include "driver/startup.h"
+#include "runtime/errors.h"
+#include "runtime/premade_errors.h"
+#include "runtime/termination.h"
+
+namespace zaveredo {
+
+int RunProgram(std::int32_t elementCount) {
+  StartUp();
+  try {
+    RunBenchmark(elementCount);
+  } catch (const Exception& error) {
+    ReportUnhandledError(error);
+  } catch (const std::bad_alloc&) {
+    // A text that could not grow: the same report as an array that cannot be sized.
+    ReportUnhandledError(PremadeOutOfMemory());
+  }
+  TerminateRun(0);
+}
+
+}  // namespace zaveredo

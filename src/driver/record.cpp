@@ -1,0 +1,26 @@
+#include "driver/record.h"
+
+#include "driver/statements.h"
+#include "runtime/file_services.h"
+
+namespace zaveredo {
+
+void OpenResultsFile(TextStream& file) {
+  BindTextStream(file, kResultsFileName);
+  if (FileIsPresent(kResultsFileName)) {
+    AppendTextStream(file);
+    CheckIoResult();
+    // The new record starts on a line of its own; the file never ends in a line end.
+    PrintLine(file);
+  } else {
+    CreateTextStream(file);
+    CheckIoResult();
+  }
+}
+
+void CloseResultsFile(TextStream& file) {
+  CloseTextStream(file);
+  CheckIoResult();
+}
+
+}  // namespace zaveredo

@@ -1,0 +1,84 @@
+#include "driver/run.h"
+
+#include "driver/description.h"
+#include "driver/pair_run.h"
+#include "driver/pair_table.h"
+#include "driver/record.h"
+#include "driver/statements.h"
+#include "driver/texts.h"
+#include "runtime/file_services.h"
+#include "runtime/random.h"
+#include "runtime/separators.h"
+#include "runtime/text_stream.h"
+#include "runtime/time_of_day.h"
+#include "workloads/element_count.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr int kInitialsLength = 8;
+
+// Process-wide: it is left open on an error, so a cut record keeps only the bytes that had
+// left its buffer.
+TextStream resultsFile;
+
+void PrintBanner(TextStream& console) {
+  PrintLine(console, {DriverText(TextId::kBannerTitle)});
+  PrintLine(console, {DriverText(TextId::kBannerAuthorship)});
+  PrintLine(console);
+  PrintLine(console, {DriverText(TextId::kBannerTermsOfUse)});
+  PrintLine(console);
+}
+
+// Not echoed: the console shows only what the user typed.
+void AskForInitials(TextStream& console, TextStream& input) {
+  Print(console, {DriverText(TextId::kInitialsPrompt)});
+  InfoText = ReadLine(input);
+  WriteField(resultsFile, LeftChars(InfoText, kInitialsLength));
+}
+
+void PrintNotices(TextStream& console) {
+  PrintLine(console);
+  PrintLine(console, {DriverText(TextId::kStorageNotice)});
+  PrintLine(console, {DriverText(TextId::kMailNotice)});
+  PrintLine(console);
+}
+
+void RunPhasePairs(TextStream& console) {
+  PrintLine(console, {DriverText(TextId::kWarmUpNotice)});
+  PairContext context{TimeOfDay, &console, &resultsFile, &StartupSeparators()};
+  for (const PhasePair& pair : PhasePairs()) {
+    RunPhasePair(pair, context);
+    if (pair.emptyLineAfter) PrintLine(console);
+  }
+}
+
+void ShowStorageLocation(TextStream& console) {
+  std::string directory = CurrentDirectory();
+  PrintLine(console, {DriverText(TextId::kLocationLabel), directory});
+  PrintLine(console);
+}
+
+}  // namespace
+
+void RunBenchmark(std::int32_t elementCount) {
+  TextStream& console = StdOutput();
+  TextStream& input = StdInput();
+
+  OpenResultsFile(resultsFile);
+  PrintBanner(console);
+  DescribeMachine(console, resultsFile);
+  AskForInitials(console, input);
+  PrintNotices(console);
+
+  SeedRandomSource();
+  ElementCount = elementCount;
+  RunPhasePairs(console);
+
+  ShowStorageLocation(console);
+  Print(console, {DriverText(TextId::kEnterToEnd)});
+  WaitForLine(input);
+  CloseResultsFile(resultsFile);
+}
+
+}  // namespace zaveredo

@@ -1,0 +1,10 @@
+// Everything the run relies on before its first step: the floating-point unit's control word,
+// the error machinery with its pre-made objects, the texts in the ANSI code page, the locale's
+// separators, the platform version, and the finalization that releases the arrays.
+#pragma once
+
+namespace zaveredo {
+
+void StartUp();
+
+}  // namespace zaveredo

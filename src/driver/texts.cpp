@@ -1,0 +1,51 @@
+#include "driver/texts.h"
+
+#include <array>
+
+#include "platform/codepage.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr std::array<const char*, static_cast<int>(TextId::kCount)> kUtf8Texts = {
+    "Benchmarktool zum Vergleich von Datentypen und Prozessoren unter Windows(R)",
+    "Geschrieben von der Arbeitsgruppe Zaveredo, Ausgabe 2",
+    "Nutzung auf eigene Gefahr, unveränderte Weitergabe ist ausdrücklich erlaubt.",
+    "Hersteller des Prozessors  : ",
+    "Name des Prozessors        : ",
+    "Takt des Prozessors in MHz : ",
+    "Anzahl Prozessoren         : ",
+    "Betriebssystem             : ",
+    "Ihr Kürzel (max 8 Zeichen) : ",
+    "Die Zeiten sowie ihre Angaben werden unter \"zaveredo2.txt\" gespeichert.",
+    "Zur statistischen Auswertung bitte an ergebnisse@zaveredo.example.org mailen. Danke!",
+    "Zum Aufwärmen und Speicher freiräumen 1x",
+    " sek",
+    " | ",
+    " Sortieren :  ",
+    "Speicherort : ",
+    "ENTER zum Beenden",
+};
+
+std::array<std::string, kUtf8Texts.size()>& Loaded() {
+  static std::array<std::string, kUtf8Texts.size()> texts;
+  return texts;
+}
+
+bool loaded = false;
+
+}  // namespace
+
+void LoadDriverTexts() {
+  if (loaded) return;
+  for (std::size_t i = 0; i < kUtf8Texts.size(); ++i)
+    Loaded()[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
+  loaded = true;
+}
+
+const std::string& DriverText(TextId id) {
+  LoadDriverTexts();
+  return Loaded()[static_cast<int>(id)];
+}
+
+}  // namespace zaveredo

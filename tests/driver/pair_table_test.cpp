@@ -1,0 +1,52 @@
+#include "driver/pair_table.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace zaveredo {
+namespace {
+
+TEST(PairTableTest, LabelsAreTwentyCharactersWithTheColonInColumnEighteen) {
+  for (const PhasePair& pair : PhasePairs()) {
+    std::string label = pair.label;
+    ASSERT_EQ(label.size(), 20u) << label;
+    EXPECT_EQ(label.substr(17), ":  ") << label;
+    std::string head = label.substr(0, 17);
+    std::string name = head.substr(0, head.find(' '));
+    EXPECT_FALSE(name.empty()) << label;
+    // The type name, " fuellen", then blanks only.
+    EXPECT_EQ(head.substr(name.size(), 8), " fuellen") << label;
+    EXPECT_EQ(head.find_first_not_of(' ', name.size() + 8), std::string::npos) << label;
+  }
+}
+
+TEST(PairTableTest, WarmUpWithExtendedThenEveryTypeRecordedOnceInTypeOrder) {
+  const auto& pairs = PhasePairs();
+  EXPECT_EQ(pairs[0].type, ElementType::kExtended);
+  EXPECT_FALSE(pairs[0].recorded);
+  EXPECT_STREQ(pairs[0].label, pairs[5].label);
+  for (int i = 1; i < kPhasePairCount; ++i) {
+    EXPECT_TRUE(pairs[i].recorded) << i;
+    EXPECT_EQ(static_cast<int>(pairs[i].type), i - 1) << i;
+  }
+}
+
+TEST(PairTableTest, EachTypeHasItsOwnLabel) {
+  std::set<std::string> labels;
+  for (int i = 1; i < kPhasePairCount; ++i) labels.insert(PhasePairs()[i].label);
+  EXPECT_EQ(labels.size(), 16u);
+  EXPECT_STREQ(PhasePairs()[1].label, "real fuellen     :  ");
+  EXPECT_STREQ(PhasePairs()[16].label, "Int64 fuellen    :  ");
+}
+
+TEST(PairTableTest, GroupsEndAfterTheWarmUpCurrencyAndInt64) {
+  std::set<int> ends;
+  for (int i = 0; i < kPhasePairCount; ++i)
+    if (PhasePairs()[i].emptyLineAfter) ends.insert(i);
+  EXPECT_EQ(ends, (std::set<int>{0, 6, 16}));
+}
+
+}  // namespace
+}  // namespace zaveredo

@@ -1,0 +1,123 @@
+#include "driver/phase.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/phase_report.h"
+#include "runtime/fpu.h"
+#include "runtime/time_of_day.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr Separators kGerman{',', '.'};
+constexpr Separators kEnglish{'.', ','};
+
+double At(int hour, int minute, int second, int milliseconds) {
+  platform::LocalTime time;
+  time.hour = static_cast<std::uint16_t>(hour);
+  time.minute = static_cast<std::uint16_t>(minute);
+  time.second = static_cast<std::uint16_t>(second);
+  time.milliseconds = static_cast<std::uint16_t>(milliseconds);
+  return TimeOfDayFrom(time);
+}
+
+// A clock that hands out prepared samples and counts how often it was read.
+std::vector<double> samples;
+std::size_t samplesTaken = 0;
+double FakeClock() {
+  return samples.at(samplesTaken++);
+}
+
+std::size_t samplesBeforeWork = 99;
+void NoteWork() {
+  samplesBeforeWork = samplesTaken;
+}
+
+void TimeBetween(double start, double end) {
+  samples = {start, end};
+  samplesTaken = 0;
+  TimePhase(NoteWork, FakeClock);
+}
+
+class PhaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetFpu(); }
+};
+
+TEST_F(PhaseTest, OneSecondAfterThreeInTheAfternoonShowsTheSinglePrecisionStep) {
+  TimeBetween(At(15, 0, 0, 0), At(15, 0, 1, 0));
+  EXPECT_EQ(StartTime, 0.625f);
+  EXPECT_EQ(EndTime, 0.6250115633010864f);
+  EXPECT_EQ(ElapsedSeconds, 0.9990692138671875f);
+  EXPECT_EQ(ElapsedText(kGerman), "0,9991");
+  EXPECT_EQ(ElapsedText(kEnglish), "0.9991");
+}
+
+TEST_F(PhaseTest, WorkRunsBetweenTheTwoSamplesAndNothingElseReadsTheClock) {
+  TimeBetween(At(10, 0, 0, 0), At(10, 0, 0, 5));
+  EXPECT_EQ(samplesBeforeWork, 1u);
+  EXPECT_EQ(samplesTaken, 2u);
+}
+
+TEST_F(PhaseTest, SamplesAreStoredInSinglePrecision) {
+  TimeBetween(0.1, 0.3);
+  EXPECT_EQ(StartTime, static_cast<float>(0.1));
+  EXPECT_EQ(EndTime, static_cast<float>(0.3));
+  EXPECT_NE(static_cast<double>(StartTime), 0.1);
+}
+
+struct TimingCase {
+  int from[4];
+  int to[4];
+  const char* german;
+  const char* english;
+};
+
+TEST_F(PhaseTest, ReportedTimesFollowTheResolutionOfTheStoredSamples) {
+  const TimingCase cases[] = {
+      {{9, 0, 0, 0}, {9, 0, 1, 0}, "0,9991", "0.9991"},
+      {{15, 0, 0, 0}, {15, 0, 0, 3}, "0,0051", "0.0051"},
+      {{15, 0, 0, 0}, {15, 0, 2, 500}, "2,4977", "2.4977"},
+      {{0, 30, 0, 0}, {0, 30, 10, 0}, "10,0000", "10.0000"},
+      {{11, 59, 59, 0}, {12, 0, 1, 0}, "1,9981", "1.9981"},
+      {{14, 12, 13, 141}, {14, 12, 13, 141}, "0,0000", "0.0000"},
+  };
+  for (const TimingCase& c : cases) {
+    TimeBetween(At(c.from[0], c.from[1], c.from[2], c.from[3]),
+                At(c.to[0], c.to[1], c.to[2], c.to[3]));
+    EXPECT_EQ(ElapsedText(kGerman), c.german) << c.german;
+    EXPECT_EQ(ElapsedText(kEnglish), c.english) << c.english;
+  }
+}
+
+TEST_F(PhaseTest, TenSecondsAfterMidnightKeepTheExtendedProduct) {
+  TimeBetween(At(0, 30, 0, 0), At(0, 30, 10, 0));
+  EXPECT_EQ(ElapsedSeconds, 10.00002670288086f);
+}
+
+TEST_F(PhaseTest, APhaseAcrossMidnightReportsItsTrueLength) {
+  TimeBetween(At(23, 59, 59, 500), At(0, 0, 0, 500));
+  // One second, within the 5 ms step of a sample taken after noon.
+  EXPECT_NEAR(ElapsedSeconds, 1.0, 0.0052);
+  std::string text = ElapsedText(kGerman);
+  EXPECT_TRUE(text.starts_with("0,99") || text.starts_with("1,00")) << text;
+}
+
+TEST_F(PhaseTest, TheMidnightCorrectionAppliesOnlyWhenTheClockWentBackwards) {
+  EXPECT_EQ(SecondsBetween(0.5f, 0.5f), 0.0f);
+  EXPECT_GT(SecondsBetween(0.75f, 0.25f), 0.0f);
+  EXPECT_FLOAT_EQ(SecondsBetween(0.75f, 0.25f), 43200.0f);
+  EXPECT_FLOAT_EQ(SecondsBetween(0.25f, 0.75f), 43200.0f);
+}
+
+TEST_F(PhaseTest, LongTimesAreGroupedByThousands) {
+  TimeBetween(0.0, 0.015625);  // 1350 s, exact in every step of the arithmetic
+  EXPECT_EQ(ElapsedText(kGerman), "1.350,0000");
+  EXPECT_EQ(ElapsedText(kEnglish), "1,350.0000");
+}
+
+}  // namespace
+}  // namespace zaveredo

@@ -1,0 +1,20 @@
+# Under a German UTF-8 locale the program's texts are UTF-8 and every time uses the locale's
+# decimal comma, on the console and in the record alike.
+ZAV_LOCALE=de_DE.UTF-8
+. "$(dirname "$0")/lib/common.sh"
+
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  echo "german_locale: SKIPPED (the de_DE.UTF-8 locale is not installed)"
+  exit 0
+fi
+[ "$(locale decimal_point)" = , ] || fail "the German locale's decimal separator is not ','"
+
+printf 'M\xc3\xbcller\n' | run_small >out 2>err
+expect_exit $? 0
+check_transcript out
+[[ ${LINES[10]} == "Ihr K"$'\xc3\xbc'"rzel (max 8 Zeichen) : " ]] || fail "prompt not in UTF-8"
+for time in "${RECORDED_TIMES[@]}"; do
+  [[ $time == *,???? ]] || fail "time [$time] without the decimal comma"
+done
+check_record "$(cat zaveredo2.txt)" "Müller"
+echo "german_locale: ok"

@@ -1,0 +1,30 @@
+# A second run in the same directory while the first one waits for ENTER cannot open the
+# results file (I/O error 32); the first run then completes and its record is whole.
+. "$(dirname "$0")/lib/common.sh"
+
+mkfifo input
+run_small <input >out1 2>err1 &
+first=$!
+exec 3>input  # the first run's input stays open until ENTER is sent
+printf 'first\n' >&3
+
+# A small run is done with its pairs after the half-second clock measurement.
+sleep 3
+kill -0 $first 2>/dev/null || fail "the first run did not wait for ENTER"
+cp zaveredo2.txt before_second
+
+printf 'second\n' | run_small >out2 2>err2
+expect_exit $? 1
+expect_report err2 "$ZAV_SMALL" EInOutError "E/A-Fehler 32"
+expect_bytes out2 "" "standard output of the refused run"
+cmp -s zaveredo2.txt before_second || fail "the refused run changed the first one's file"
+
+printf '\n' >&3
+exec 3>&-
+wait $first
+expect_exit $? 0
+expect_bytes err1 "" "standard error of the first run"
+split_record "$(cat zaveredo2.txt)"
+expect_eq "${#FIELDS[@]}" 38 "fields of the first run's record"
+expect_eq "${FIELDS[5]}" first "initials of the first run"
+echo "second_process: ok"
