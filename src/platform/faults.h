@@ -25,13 +25,14 @@ inline constexpr std::uint32_t kExceptionStackOverflow = 0xC00000FDu;
 inline constexpr std::uint32_t kStatusControlCExit = 0xC000013Au;
 
 struct FaultInfo {
-  std::uint32_t code = 0;             // one of the exception codes above
-  const void* address = nullptr;      // the faulting instruction
-  bool isWrite = false;               // access violations: a write rather than a read
+  std::uint32_t code = 0;               // one of the exception codes above
+  const void* address = nullptr;        // the faulting instruction
+  bool isWrite = false;                 // access violations: a write rather than a read
   const void* accessAddress = nullptr;  // access violations: the address accessed
 };
 
-// Called on the faulting thread, with the floating-point unit reset. Must not return.
+// Called on the faulting thread, with the floating-point unit reset. It either ends the process
+// or returns to leave the fault to the platform's default handling (which ends it too).
 using FaultHandler = void (*)(const FaultInfo& fault);
 
 // Installs the handler for faults outside any guarded region (an alternate stack lets it run
@@ -41,7 +42,8 @@ void RemoveFaultHandler();
 
 // Runs body(context). Returns true when it completed; false when a processor fault interrupted
 // it, with *fault describing the fault. After a fault nothing of body's frames is unwound, so
-// body must own nothing that needs destruction.
+// body must own nothing that needs destruction. Guards nest: a fault goes to the innermost one.
+// A C++ exception leaving body passes through and leaves the guard too.
 bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault);
 
 // UnhandledExceptionFilter, consulted before the program reports a fault of its own: false when

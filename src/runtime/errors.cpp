@@ -1,11 +1,12 @@
 #include "runtime/errors.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "runtime/checked.h"
+#include "runtime/message_format.h"
 #include "runtime/messages.h"
+#include "runtime/premade_errors.h"
 
 namespace zaveredo {
 
@@ -24,6 +25,36 @@ template <typename Kind>
   throw error;
 }
 
+// The pre-made objects: the copy lives on the stack and in the exception's own storage, which
+// has an emergency reserve, so nothing needs the heap even when it is exhausted.
+template <typename Kind>
+[[noreturn]] void RaisePremade(const Kind& premade, const void* address) {
+  Kind error(premade);
+  error.SetAddress(address);
+  throw error;
+}
+
+MessageId IoMessage(std::int32_t code) {
+  switch (code) {
+    case 2:
+      return MessageId::kFileNotFound;
+    case 3:
+      return MessageId::kInvalidFileName;
+    case 4:
+      return MessageId::kTooManyOpenFiles;
+    case 5:
+      return MessageId::kAccessDenied;
+    case 100:
+      return MessageId::kReadPastEnd;
+    case 101:
+      return MessageId::kDiskFull;
+    case 106:
+      return MessageId::kInvalidNumber;
+    default:
+      return MessageId::kIoError;
+  }
+}
+
 }  // namespace
 
 void RaiseRunError(RunError failure, const void* address) {
@@ -33,41 +64,31 @@ void RaiseRunError(RunError failure, const void* address) {
     case RunError::kIntOverflow:
       Raise<EIntOverflow>(MessageId::kIntOverflow, address);
     case RunError::kOutOfMemory:
-      Raise<EOutOfMemory>(MessageId::kOutOfMemory, address);
+      RaisePremade(PremadeOutOfMemory(), address);
     case RunError::kInvalidPointer:
-      Raise<EInvalidPointer>(MessageId::kInvalidPointer, address);
+      RaisePremade(PremadeInvalidPointer(), address);
     case RunError::kFloatOverflow:
       Raise<EOverflow>(MessageId::kFloatOverflow, address);
     case RunError::kTimeEncoding:
       Raise<EConvertError>(MessageId::kTimeEncoding, address);
   }
-  Raise<Exception>(MessageId::kRangeError, address);
+  Raise<ERangeError>(MessageId::kRangeError, address);  // no other value exists
 }
 
 void RaiseIoError(std::int32_t code, const void* address) {
-  MessageId id;
-  switch (code) {
-    case 2: id = MessageId::kFileNotFound; break;
-    case 3: id = MessageId::kInvalidFileName; break;
-    case 4: id = MessageId::kTooManyOpenFiles; break;
-    case 5: id = MessageId::kAccessDenied; break;
-    case 100: id = MessageId::kReadPastEnd; break;
-    case 101: id = MessageId::kDiskFull; break;
-    case 106: id = MessageId::kInvalidNumber; break;
-    default: {
-      char text[32];
-      std::snprintf(text, sizeof text, "E/A-Fehler %d", static_cast<int>(code));
-      EInOutError error(text, code);
-      error.SetAddress(address);
-      throw error;
-    }
-  }
-  EInOutError error(MessageText(id), code);
+  MessageId id = IoMessage(code);
+  FixedText message;
+  FormatText(message, MessageText(id), {FormatArg::Decimal(code)});
+  EInOutError error(message.View(), code);
   error.SetAddress(address);
   throw error;
 }
 
-void RaiseRangeCheck() { RaiseRunError(RunError::kRangeCheck, __builtin_return_address(0)); }
-void RaiseIntOverflow() { RaiseRunError(RunError::kIntOverflow, __builtin_return_address(0)); }
+void RaiseRangeCheck() {
+  RaiseRunError(RunError::kRangeCheck, __builtin_return_address(0));
+}
+void RaiseIntOverflow() {
+  RaiseRunError(RunError::kIntOverflow, __builtin_return_address(0));
+}
 
 }  // namespace zaveredo

@@ -22,18 +22,19 @@ class Exception {
   const void* Address() const { return address_; }
   void SetAddress(const void* address) { address_ = address; }
 
-  static constexpr int kMessageCapacity = 512;
+  // Room for the longest message a report can show (1023 characters and the NUL).
+  static constexpr int kMessageCapacity = 1024;
 
  private:
   char message_[kMessageCapacity];
   const void* address_ = nullptr;
 };
 
-#define ZAV_ERROR_KIND(Kind, Parent)                           \
-  class Kind : public Parent {                                 \
-   public:                                                     \
-    using Parent::Parent;                                      \
-    const char* KindName() const override { return #Kind; }    \
+#define ZAV_ERROR_KIND(Kind, Parent)                        \
+  class Kind : public Parent {                              \
+   public:                                                  \
+    using Parent::Parent;                                   \
+    const char* KindName() const override { return #Kind; } \
   }
 
 ZAV_ERROR_KIND(EExternal, Exception);

@@ -16,7 +16,9 @@ inline std::uint16_t GetControlWord() {
   return cw;
 }
 
-inline void SetControlWord(std::uint16_t cw) { asm volatile("fclex\n\tfldcw %0" : : "m"(cw)); }
+inline void SetControlWord(std::uint16_t cw) {
+  asm volatile("fclex\n\tfldcw %0" : : "m"(cw));
+}
 
 // Resets the unit (clearing pending exceptions and the register stack) and loads 0x1332.
 inline void ResetFpu() {

@@ -1,13 +1,14 @@
 #include "runtime/messages.h"
 
 #include <array>
+#include <iterator>
 
 #include "platform/codepage.h"
 
 namespace zaveredo {
 namespace {
 
-constexpr std::array<const char*, static_cast<int>(MessageId::kCount)> kUtf8Texts = {
+constexpr const char* kUtf8Texts[] = {
     "Fehler bei Bereichsprüfung",
     "Integerüberlauf",
     "Zu wenig Arbeitsspeicher",
@@ -28,10 +29,19 @@ constexpr std::array<const char*, static_cast<int>(MessageId::kCount)> kUtf8Text
     "Versuch hinter dem Dateiende zu lesen",
     "Zu wenig Speicherplatz",
     "Ungültige numerische Eingabe",
+    "E/A-Fehler %d",
+    "Zugriffsverletzung bei Adresse %p in Modul '%s'. %s von Adresse %p",
+    "Zugriffsverletzung bei Adresse %p. %s von Adresse %p",
+    "Lesen",
+    "Schreiben",
+    "Externe Exception %x",
+    "Exception %s in Modul %s bei %p.\r\n%s%s\r\n",
 };
+constexpr std::size_t kTextCount = std::size(kUtf8Texts);
+static_assert(kTextCount == static_cast<std::size_t>(MessageId::kCount), "one text per id");
 
-std::array<std::string, kUtf8Texts.size()>& Loaded() {
-  static std::array<std::string, kUtf8Texts.size()> texts;
+std::array<std::string, kTextCount>& Loaded() {
+  static std::array<std::string, kTextCount> texts;
   return texts;
 }
 
@@ -41,7 +51,7 @@ bool loaded = false;
 
 void LoadMessages() {
   if (loaded) return;
-  for (std::size_t i = 0; i < kUtf8Texts.size(); ++i) Loaded()[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
+  for (std::size_t i = 0; i < kTextCount; ++i) Loaded()[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
   loaded = true;
 }
 

@@ -1,5 +1,6 @@
 // The run-time library's texts, kept in the source as UTF-8 like a program's string resources
-// and converted to the ANSI code page once, at start-up (LoadMessages).
+// and converted to the ANSI code page once, at start-up (LoadMessages). The texts with
+// placeholders are filled in when used (message_format.h).
 #pragma once
 
 #include <string>
@@ -20,13 +21,20 @@ enum class MessageId {
   kPrivilege,
   kControlC,
   kTimeEncoding,
-  kFileNotFound,      // I/O 2
-  kInvalidFileName,   // I/O 3
-  kTooManyOpenFiles,  // I/O 4
-  kAccessDenied,      // I/O 5
-  kReadPastEnd,       // I/O 100
-  kDiskFull,          // I/O 101
-  kInvalidNumber,     // I/O 106
+  kFileNotFound,             // I/O 2
+  kInvalidFileName,          // I/O 3
+  kTooManyOpenFiles,         // I/O 4
+  kAccessDenied,             // I/O 5
+  kReadPastEnd,              // I/O 100
+  kDiskFull,                 // I/O 101
+  kInvalidNumber,            // I/O 106
+  kIoError,                  // "E/A-Fehler %d": any other I/O code
+  kAccessViolationInModule,  // fault address, module, reading or writing, accessed address
+  kAccessViolation,          // the same without a module
+  kReading,
+  kWriting,
+  kExternalException,  // "Externe Exception %x"
+  kReportFormat,       // the error report: kind, module, offset, message, "." or nothing
   kCount
 };
 

@@ -1,0 +1,107 @@
+#include "platform/faults.h"
+
+#include <setjmp.h>
+#include <signal.h>
+
+#include <cstddef>
+
+#include "platform/posix/fault_description.h"
+
+namespace zaveredo::platform {
+namespace {
+
+constexpr int kFaultSignals[] = {SIGFPE, SIGSEGV, SIGBUS, SIGILL};
+
+// The handler runs here, so it can still run when the thread's own stack is used up. It is
+// large enough for the error report, which runs on it.
+constexpr std::size_t kAlternateStackSize = 256 * 1024;
+alignas(64) char alternateStack[kAlternateStackSize];
+
+struct Guard {
+  sigjmp_buf resume;
+  FaultInfo* fault;
+  Guard* outer;
+};
+
+Guard* volatile innermost = nullptr;
+FaultHandler installedHandler = nullptr;
+bool signalsTaken = false;
+StackBounds stack;
+
+void OnFaultSignal(int signal, siginfo_t* info, void* context) {
+  FaultInfo fault = DescribeFault(signal, *info, *static_cast<ucontext_t*>(context), stack);
+  if (Guard* guard = innermost; guard != nullptr) {
+    innermost = guard->outer;
+    *guard->fault = fault;
+    siglongjmp(guard->resume, 1);
+  }
+  if (installedHandler != nullptr) installedHandler(fault);
+  // Nobody takes the fault: returning re-runs the instruction under the default action.
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  sigaction(signal, &fallback, nullptr);
+}
+
+void TakeFaultSignals() {
+  if (signalsTaken) return;
+  stack_t alternate{};
+  alternate.ss_sp = alternateStack;
+  alternate.ss_size = sizeof alternateStack;
+  sigaltstack(&alternate, nullptr);
+  stack = CurrentStackBounds();
+  struct sigaction action {};
+  action.sa_sigaction = &OnFaultSignal;
+  action.sa_flags = SA_SIGINFO | SA_ONSTACK;
+  sigemptyset(&action.sa_mask);
+  for (int signal : kFaultSignals) sigaction(signal, &action, nullptr);
+  signalsTaken = true;
+}
+
+void ReleaseFaultSignals() {
+  if (!signalsTaken) return;
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  for (int signal : kFaultSignals) sigaction(signal, &fallback, nullptr);
+  signalsTaken = false;
+}
+
+// Kept apart from RunFaultGuarded so that the jump back crosses no frame with cleanups.
+void RunInside(Guard& guard, void (*body)(void*), void* context) {
+  try {
+    body(context);
+  } catch (...) {
+    innermost = guard.outer;
+    throw;
+  }
+}
+
+}  // namespace
+
+void InstallFaultHandler(FaultHandler handler) {
+  TakeFaultSignals();
+  installedHandler = handler;
+}
+
+void RemoveFaultHandler() {
+  installedHandler = nullptr;
+  if (innermost == nullptr) ReleaseFaultSignals();
+}
+
+bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
+  TakeFaultSignals();
+  Guard guard;
+  guard.fault = fault;
+  guard.outer = innermost;
+  // The saved signal mask comes back with the jump, so the fault's signal is open again.
+  if (sigsetjmp(guard.resume, 1) != 0) return false;
+  innermost = &guard;
+  RunInside(guard, body, context);
+  innermost = guard.outer;
+  return true;
+}
+
+bool ConsultUnhandledExceptionFilter(const FaultInfo&) {
+  return true;
+}
+
+}  // namespace zaveredo::platform
