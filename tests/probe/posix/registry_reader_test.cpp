@@ -1,0 +1,144 @@
+#include "probe/registry_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/codepage.h"
+#include "probe/posix/installed_store.h"
+#include "runtime/errors.h"
+
+namespace zaveredo {
+namespace {
+
+using platform::RegistryValue;
+using platform::StringValue;
+using testing::InstalledStore;
+using testing::OpenKeyBalance;
+
+constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\Software\\Probe";
+constexpr const char* kChildKey = "HKEY_LOCAL_MACHINE\\Software\\Probe\\Child";
+
+std::string MessageOf(TRegistry& registry, const std::string& name) {
+  try {
+    registry.ReadString(name);
+  } catch (const ERegistryException& error) {
+    return error.Message();
+  }
+  return "(no error)";
+}
+
+class RegistryReaderTest : public ::testing::Test {
+ protected:
+  RegistryReaderTest() {
+    store_.SetValue(kKey, "Plain", StringValue("text"));
+    store_.SetValue(kKey, "Blanks", StringValue("   lead and trail  "));
+    store_.SetValue(kKey, "Embedded", StringValue(std::string("ab\0cd", 5)));
+    store_.SetValue(kKey, "Empty", RegistryValue{platform::kRegSz, ""});
+    store_.SetValue(kKey, "OnlyNul", StringValue(""));
+    store_.SetValue(kKey, "Unterminated", RegistryValue{platform::kRegSz, "xyz"});
+    store_.SetValue(kKey, "Expandable", RegistryValue{platform::kRegExpandSz, "%PATH%\\bin"});
+    store_.SetValue(kKey, "Number", platform::DwordValue(7));
+    store_.SetValue(kKey, "Bytes", RegistryValue{platform::kRegBinary, "\x01\x02"});
+    store_.SetValue(kKey, "Other", RegistryValue{7, "a\0b\0"});
+    store_.SetValue(kChildKey, "Plain", StringValue("child"));
+  }
+
+  std::string Read(const std::string& name) {
+    TRegistry registry(platform::kKeyRead);
+    registry.SetRootKey(platform::kHkeyLocalMachine);
+    EXPECT_TRUE(registry.OpenKey("Software\\Probe"));
+    return registry.ReadString(name);
+  }
+
+  platform::RegistryStore store_;
+  InstalledStore installed_{&store_};
+};
+
+TEST_F(RegistryReaderTest, StringsAreCutAtTheFirstNulAndOtherwiseKeptAsStored) {
+  EXPECT_EQ(Read("Plain"), "text");
+  EXPECT_EQ(Read("plain"), "text");
+  EXPECT_EQ(Read("Blanks"), "   lead and trail  ");
+  EXPECT_EQ(Read("Embedded"), "ab");
+  EXPECT_EQ(Read("Unterminated"), "xyz");
+  EXPECT_EQ(Read("Expandable"), "%PATH%\\bin");  // not expanded
+}
+
+TEST_F(RegistryReaderTest, MissingOrEmptyValuesAndNoOpenKeyReadAsEmpty) {
+  EXPECT_EQ(Read("Missing"), "");
+  EXPECT_EQ(Read("Empty"), "");
+  EXPECT_EQ(Read("OnlyNul"), "");
+  TRegistry registry(platform::kKeyRead);
+  registry.SetRootKey(platform::kHkeyLocalMachine);
+  EXPECT_FALSE(registry.OpenKey("Software\\Nowhere"));
+  EXPECT_EQ(registry.CurrentKey(), platform::kNullKey);
+  EXPECT_EQ(registry.ReadString("Plain"), "");
+}
+
+TEST_F(RegistryReaderTest, ValuesOfOtherTypesRaiseNamingTheValue) {
+  TRegistry registry(platform::kKeyRead);
+  registry.SetRootKey(platform::kHkeyLocalMachine);
+  ASSERT_TRUE(registry.OpenKey("Software\\Probe"));
+  for (const char* name : {"Number", "Bytes", "Other"}) {
+    EXPECT_EQ(MessageOf(registry, name),
+              platform::Utf8ToAnsi("Ungültiger Datentyp für '") + name + "'");
+  }
+}
+
+TEST_F(RegistryReaderTest, AValueThatGrowsBetweenTheQueriesRaises) {
+  testing::GrowingStore growing("Plain");
+  growing.SetValue(kKey, "Plain", StringValue("text"));
+  InstalledStore installed(&growing);
+  TRegistry registry(platform::kKeyRead);
+  registry.SetRootKey(platform::kHkeyLocalMachine);
+  ASSERT_TRUE(registry.OpenKey("Software\\Probe"));
+  EXPECT_EQ(MessageOf(registry, "Plain"),
+            platform::Utf8ToAnsi("Fehler beim Holen der Daten für 'Plain'"));
+  EXPECT_EQ(growing.Queries(), 2);
+}
+
+TEST_F(RegistryReaderTest, PathsFromTheRootOrFromTheOpenKey) {
+  TRegistry registry(platform::kKeyRead);
+  EXPECT_EQ(registry.RootKey(), platform::kHkeyCurrentUser);
+  EXPECT_FALSE(registry.OpenKey("Software\\Probe"));  // not under the current user
+  registry.SetRootKey(platform::kHkeyLocalMachine);
+  ASSERT_TRUE(registry.OpenKey("Software"));
+  ASSERT_TRUE(registry.OpenKey("Probe\\Child"));  // relative to Software
+  EXPECT_EQ(registry.CurrentPath(), "Software\\Probe\\Child");
+  EXPECT_EQ(registry.ReadString("Plain"), "child");
+  EXPECT_FALSE(registry.OpenKey("Probe"));  // no Child\Probe; Child stays open
+  EXPECT_EQ(registry.ReadString("Plain"), "child");
+  ASSERT_TRUE(registry.OpenKey("\\Software\\Probe"));  // from the root
+  EXPECT_EQ(registry.CurrentPath(), "Software\\Probe");
+  EXPECT_EQ(registry.ReadString("Plain"), "text");
+}
+
+TEST_F(RegistryReaderTest, DefaultAccessAsksForWritingWhichThisRegistryRefuses) {
+  TRegistry registry;
+  registry.SetRootKey(platform::kHkeyLocalMachine);
+  EXPECT_FALSE(registry.OpenKey("Software\\Probe"));
+}
+
+TEST_F(RegistryReaderTest, EveryOpenedKeyIsClosedOnEveryPath) {
+  OpenKeyBalance balance;
+  {
+    TRegistry registry(platform::kKeyRead);
+    registry.SetRootKey(platform::kHkeyLocalMachine);
+    ASSERT_TRUE(registry.OpenKey("Software"));
+    ASSERT_TRUE(registry.OpenKey("Probe"));  // closes Software
+    EXPECT_EQ(balance.StillOpen(), 1);
+    registry.SetRootKey(platform::kHkeyLocalMachine);  // same root: the key stays open
+    EXPECT_EQ(registry.ReadString("Plain"), "text");
+    registry.SetRootKey(platform::kHkeyCurrentUser);  // another root closes it
+    EXPECT_EQ(balance.StillOpen(), 0);
+    EXPECT_EQ(registry.CurrentKey(), platform::kNullKey);
+    registry.SetRootKey(platform::kHkeyLocalMachine);
+    ASSERT_TRUE(registry.OpenKey("Software\\Probe"));
+    EXPECT_THROW(registry.ReadString("Number"), ERegistryException);
+  }
+  EXPECT_EQ(balance.Opened(), 3);
+  EXPECT_EQ(balance.StillOpen(), 0);
+}
+
+}  // namespace
+}  // namespace zaveredo
