@@ -38,23 +38,6 @@ int EstimateDecimalExponent(int biasedExponent) {
   return ((binaryExponent * 19728) >> 16) + 1;
 }
 
-// The magnitude scaled to 18 integer digits, written as exactly 18 ASCII digits.
-void WriteEighteenDigits(long double magnitude, int& exponent, char* out) {
-  ExtendedRoundingScope rounding;
-  long double scaled = ScaleByPowerOfTen(magnitude, kMaxDecimalDigits - exponent);
-  scaled = RoundToIntegerExtended(scaled);
-  if (scaled >= kDigitLimit) {
-    scaled = DivideExtended(scaled, 10.0L);
-    ++exponent;
-  }
-  scaled = RoundToIntegerExtended(scaled);
-  auto number = static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled));
-  for (int i = kMaxDecimalDigits - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + number % 10);
-    number /= 10;
-  }
-}
-
 // Keeps the first `kept` digits, rounding half away from zero on the next one. Returns the
 // number of digits left; a carry out of the first digit leaves "1" and raises the exponent.
 int RoundDigitsAt(char* digits, int kept, int& exponent) {
@@ -69,7 +52,28 @@ int RoundDigitsAt(char* digits, int kept, int& exponent) {
   return kept;
 }
 
+void WriteDigits(std::uint64_t number, char* out) {
+  for (int i = kMaxDecimalDigits - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  }
+}
+
 }  // namespace
+
+EighteenDigits ScaleToEighteenDigits(long double magnitude) {
+  ExtendedFields fields = FieldsOf(magnitude);
+  int exponent = EstimateDecimalExponent(fields.biasedExponent);
+  ExtendedRoundingScope rounding;
+  long double scaled = ScaleByPowerOfTen(magnitude, kMaxDecimalDigits - exponent);
+  scaled = RoundToIntegerExtended(scaled);
+  if (scaled >= kDigitLimit) {
+    scaled = DivideExtended(scaled, 10.0L);
+    ++exponent;
+  }
+  scaled = RoundToIntegerExtended(scaled);
+  return {static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled)), exponent};
+}
 
 int ClampPrecision(int precision) {
   return std::clamp(precision, 2, kMaxDecimalDigits);
@@ -90,9 +94,10 @@ DecimalDigits ToDecimalDigits(long double value, int precision, int digits) {
     return result;
   }
 
-  int exponent = EstimateDecimalExponent(fields.biasedExponent);
+  EighteenDigits scaled = ScaleToEighteenDigits(fields.sign ? -value : value);
+  int exponent = scaled.exponent;
   char all[kMaxDecimalDigits + 1] = {};
-  WriteEighteenDigits(fields.sign ? -value : value, exponent, all);
+  WriteDigits(scaled.value, all);
 
   // Wide arithmetic: digits may be any int. precision <= 18 bounds the digits kept.
   long long wanted = static_cast<long long>(exponent) + digits;
