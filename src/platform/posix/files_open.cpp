@@ -56,6 +56,8 @@ Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposit
   if (S_ISDIR(info.st_mode)) return Fail(fd, EISDIR);
   if (S_ISREG(info.st_mode)) {
     bool writes = (access & kGenericWrite) != 0;
+    // A file nobody may write is read-only, as Windows' attribute is: even for the superuser.
+    if (writes && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Fail(fd, EACCES);
     if (!TakeLock(fd, writes)) {
       ::close(fd);
       posix::SetLastError(kErrorSharingViolation);
