@@ -3,14 +3,13 @@
 . "$(dirname "$0")/lib/common.sh"
 
 mkfifo input
-run_small <input >out1 2>err1 &
+(zav_exec_replacing "$ZAV_SMALL" "$ZAV_SMALL_COUNT") <input >out1 2>err1 &
 first=$!
 exec 3>input  # the first run's input stays open until ENTER is sent
 printf 'first\n' >&3
 
-# A small run is done with its pairs after the half-second clock measurement.
-sleep 3
-kill -0 $first 2>/dev/null || fail "the first run did not wait for ENTER"
+# The initials have been read, so the next read of the input is the wait for ENTER.
+zav_wait_until_reading_input $first || fail "the first run did not wait for ENTER"
 cp zaveredo2.txt before_second
 
 printf 'second\n' | run_small >out2 2>err2

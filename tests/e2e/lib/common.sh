@@ -30,6 +30,16 @@ zav_exec() {
   fi
 }
 
+# As zav_exec, replacing the calling (sub)shell, so that a background job's $! is the
+# program's own process.
+zav_exec_replacing() {
+  if [ -n "$ZAV_EMULATOR" ]; then
+    exec $ZAV_EMULATOR "$@"
+  else
+    exec "$@"
+  fi
+}
+
 # The whole program at a small element count, and the shipped program.
 run_small() { zav_exec "$ZAV_SMALL" "$ZAV_SMALL_COUNT"; }
 run_big() { zav_exec "$ZAV_BIG"; }

@@ -15,3 +15,22 @@ zav_expected_directory() {
 
 # Address-space limits are an operating-system matter a Windows emulator does not share.
 zav_can_limit_memory() { [ -z "$ZAV_EMULATOR" ]; }
+
+# Waits until the process blocks reading its standard input; fails when it never does (on x86-64 Linux: the read
+# system call, number 0, on descriptor 0). Under an emulator the process is not ours to
+# watch: a generous pause stands in for it.
+zav_wait_until_reading_input() {
+  local pid=$1 tries=0
+  if [ -n "$ZAV_EMULATOR" ] || [ ! -r "/proc/$pid/syscall" ]; then
+    sleep 10
+    return
+  fi
+  while [ $tries -lt 600 ]; do
+    local call
+    call=$(cut -d' ' -f1,2 "/proc/$pid/syscall" 2>/dev/null) || return 1
+    [ "$call" = "0 0x0" ] && return 0
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+  return 1
+}
