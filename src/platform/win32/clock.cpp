@@ -1,7 +1,7 @@
 // The local clock and the seeding counters.
 #include "platform/clock.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

@@ -1,7 +1,7 @@
 // Code-page conversions through the system's own tables.
 #include "platform/codepage.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 namespace {

@@ -1,11 +1,10 @@
 // Reading a Windows exception as a fault, and resuming the faulting thread somewhere else.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 
 #include "platform/faults.h"
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform::win32 {
 

@@ -13,11 +13,11 @@
 #include "platform/faults.h"
 
 #include <malloc.h>
-#include <windows.h>
 
 #include <csetjmp>
 
 #include "platform/win32/fault_context.h"
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 namespace {

@@ -1,9 +1,8 @@
 // Files and console handles: the Win32 calls themselves.
 #include "platform/files.h"
 
-#include <windows.h>
-
 #include "platform/win32/handle.h"
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

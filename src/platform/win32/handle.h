@@ -1,10 +1,9 @@
 // The platform layer's integer handles and Win32's HANDLE and HKEY are the same bits.
 #pragma once
 
-#include <windows.h>
-
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform::win32 {
 

@@ -1,7 +1,7 @@
 // Locale values of the thread's locale.
 #include "platform/locale.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

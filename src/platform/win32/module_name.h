@@ -1,9 +1,9 @@
 // The file name, without directory, of a loaded module.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
+
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform::win32 {
 

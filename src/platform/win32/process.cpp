@@ -1,9 +1,8 @@
 // The process's end and its modules.
 #include "platform/process.h"
 
-#include <windows.h>
-
 #include "platform/win32/module_name.h"
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

@@ -1,9 +1,8 @@
 // The registry, read through the ANSI calls.
 #include "platform/registry.h"
 
-#include <windows.h>
-
 #include "platform/win32/handle.h"
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

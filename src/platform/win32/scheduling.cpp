@@ -1,7 +1,7 @@
 // Priorities of the current process and thread, and sleeping.
 #include "platform/scheduling.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

@@ -1,9 +1,9 @@
 // The system's processor count and version.
 #include "platform/system.h"
 
-#include <windows.h>
-
 #include <cstring>
+
+#include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 

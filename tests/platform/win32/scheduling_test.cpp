@@ -1,0 +1,42 @@
+// Priorities of the process and thread, raised and restored as the clock-rate measurement does.
+#include "platform/scheduling.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+
+namespace zaveredo::platform {
+namespace {
+
+TEST(Win32Scheduling, RaisesToRealTimeAndRestores) {
+  std::uint32_t savedClass = GetPriorityClass();
+  std::int32_t savedThread = GetThreadPriority();
+  ASSERT_NE(savedClass, 0u);
+  EXPECT_EQ(savedClass, ::GetPriorityClass(::GetCurrentProcess()));
+
+  ASSERT_TRUE(SetPriorityClass(kRealtimePriorityClass));
+  ASSERT_TRUE(SetThreadPriority(kThreadPriorityTimeCritical));
+  EXPECT_EQ(GetPriorityClass(), kRealtimePriorityClass);
+  EXPECT_EQ(GetThreadPriority(), kThreadPriorityTimeCritical);
+
+  EXPECT_TRUE(SetThreadPriority(savedThread));
+  EXPECT_TRUE(SetPriorityClass(savedClass));
+  EXPECT_EQ(GetPriorityClass(), savedClass);
+  EXPECT_EQ(GetThreadPriority(), savedThread);
+  EXPECT_FALSE(SetPriorityClass(0x12345));
+}
+
+TEST(Win32Scheduling, SleepWaitsAtLeastRoughlyTheTimeAsked) {
+  LARGE_INTEGER frequency, before, after;
+  ::QueryPerformanceFrequency(&frequency);
+  ::QueryPerformanceCounter(&before);
+  Sleep(60);
+  ::QueryPerformanceCounter(&after);
+  double milliseconds = 1000.0 * static_cast<double>(after.QuadPart - before.QuadPart) /
+                        static_cast<double>(frequency.QuadPart);
+  // The tick granularity may round a sleep down by a little, never by much.
+  EXPECT_GE(milliseconds, 45.0);
+}
+
+}  // namespace
+}  // namespace zaveredo::platform
