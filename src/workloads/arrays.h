@@ -13,7 +13,18 @@ struct DynamicArray {
   std::int32_t length = 0;
 };
 
-DynamicArray& ArrayOf(ElementType type);
+namespace detail {
+extern DynamicArray gArrays[kElementTypeCount];
+}
+
+inline DynamicArray& ArrayOf(ElementType type) {
+  return detail::gArrays[static_cast<int>(type)];
+}
+
+template <typename Element>
+Element* ElementsOf(ElementType type) {
+  return static_cast<Element*>(ArrayOf(type).data);
+}
 
 // Bytes per element: 1, 2, 4, 6, 8 or 10.
 std::int32_t ElementWidth(ElementType type);
@@ -25,10 +36,5 @@ void SizeArray(ElementType type);
 // Back to length 0, memory returned.
 void ReleaseArray(ElementType type);
 void ReleaseAllArrays();
-
-template <typename Element>
-Element* ElementsOf(ElementType type) {
-  return static_cast<Element*>(ArrayOf(type).data);
-}
 
 }  // namespace zaveredo
