@@ -92,6 +92,19 @@ TEST_F(FormatDecimalTest, ClockRatesUseTheFixedStyle) {
       kStyleFixed, 4, 0);
 }
 
+TEST_F(FormatDecimalTest, PhaseTimesAsTheyAreStored) {
+  // Elapsed seconds are single-precision products of a day fraction and 86400.
+  ExpectRows(
+      {
+          {"one second after 15:00", Single(0.9990692138671875f), "0,9991", "0.9991"},
+          {"one step of the clock", Single(0.00514984130859375f), "0,0051", "0.0051"},
+          {"ten seconds after midnight", Single(10.00002670288086f), "10,0000", "10.0000"},
+          {"a phase across midnight", Single(-86399.0f), "-86.399,0000", "-86,399.0000"},
+          {"equal samples", Single(0.0f), "0,0000", "0.0000"},
+      },
+      kStyleNumber, 9, 4);
+}
+
 long double FromBits(std::uint16_t signExponent, std::uint64_t significand) {
   unsigned char bytes[sizeof(long double)] = {};
   std::memcpy(bytes, &significand, 8);
