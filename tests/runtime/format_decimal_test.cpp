@@ -183,11 +183,5 @@ TEST_F(FormatDecimalTest, ResultDoesNotDependOnTheCallersRounding) {
   EXPECT_EQ(GetControlWord() & ~kControlWordReservedBit, (kRunControlWord & ~0x0F00) | 0x0E00);
 }
 
-TEST_F(FormatDecimalTest, OverloadUsesTheStartupSeparators) {
-  const Separators& startup = StartupSeparators();
-  EXPECT_EQ(FormatDecimal(-1234.5L, kStyleNumber, 9, 4),
-            FormatDecimal(-1234.5L, kStyleNumber, 9, 4, startup));
-}
-
 }  // namespace
 }  // namespace zaveredo
