@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "runtime/checked.h"
 #include "runtime/errors.h"
@@ -12,6 +15,11 @@ namespace zaveredo {
 namespace {
 
 using ::testing::ExitedWithCode;
+
+// The report is written in the OEM code page.
+std::string Oem(const char* utf8) {
+  return platform::AnsiToOem(platform::Utf8ToAnsi(utf8));
+}
 
 // Death tests: each statement runs in a child process, whose standard error is matched.
 class TerminationDeathTest : public ::testing::Test {
@@ -34,9 +42,8 @@ void ReportRangeError() {
 
 TEST_F(TerminationDeathTest, RangeErrorIsReportedWithExitCodeOne) {
   EXPECT_EXIT(ReportRangeError(), ExitedWithCode(1),
-              "^Exception ERangeError in Modul runtime_tests(\\.exe)? bei [0-9A-F]{8}\\.\r\n"
-              "Fehler bei Bereichspr\xFC"
-              "fung\\.\r\n\r\n$");
+              "^Exception ERangeError in Modul runtime_tests(\\.exe)? bei [0-9A-F]{8}\\.\r\n" +
+                  Oem("Fehler bei Bereichsprüfung") + "\\.\r\n\r\n$");
 }
 
 void ReportMessageWithPeriod() {
@@ -81,8 +88,8 @@ void StackOverflowOutsideGuard() {
 
 TEST_F(TerminationDeathTest, StackOverflowIsReported) {
   EXPECT_EXIT(StackOverflowOutsideGuard(), ExitedWithCode(1),
-              "^Exception EStackOverflow in Modul [^ ]+ bei [0-9A-F]{8}\\.\r\nStack-\xDC"
-              "berlauf\\.\r\n\r\n$");
+              "^Exception EStackOverflow in Modul [^ ]+ bei [0-9A-F]{8}\\.\r\n" +
+                  Oem("Stack-Überlauf") + "\\.\r\n\r\n$");
 }
 
 void NoteFinalization() {
@@ -117,8 +124,8 @@ void EndWithFailingFinalization() {
 // The error is reported once, the sequence goes on to its end, and the code becomes 1.
 TEST_F(TerminationDeathTest, ErrorDuringFinalizationIsReportedOnce) {
   EXPECT_EXIT(EndWithFailingFinalization(), ExitedWithCode(1),
-              "^Exception EInvalidPointer in Modul [^ ]+ bei [0-9A-F]{8}\\.\r\n"
-              "Ung\xFCltige Zeigeroperation\\.\r\n\r\n$");
+              "^Exception EInvalidPointer in Modul [^ ]+ bei [0-9A-F]{8}\\.\r\n" +
+                  Oem("Ungültige Zeigeroperation") + "\\.\r\n\r\n$");
 }
 
 // noexcept, so the error goes straight to termination rather than to the test framework.

@@ -1,0 +1,163 @@
+#include "platform/faults.h"
+
+#include <gtest/gtest.h>
+#include <sys/prctl.h>
+
+#include <csignal>
+#include <stdexcept>
+
+#include "runtime/fault_makers.h"
+#include "runtime/fpu.h"
+
+namespace zaveredo::platform {
+namespace {
+
+void CallRoutine(void* routine) {
+  ResetFpu();
+  reinterpret_cast<void (*)()>(routine)();
+}
+
+FaultInfo FaultOf(void (*routine)()) {
+  FaultInfo fault;
+  bool completed = RunFaultGuarded(&CallRoutine, reinterpret_cast<void*>(routine), &fault);
+  ResetFpu();
+  EXPECT_FALSE(completed) << "no fault";
+  return fault;
+}
+
+TEST(Faults, SignalsReadAsTheWin32ExceptionCodes) {
+  struct Case {
+    void (*routine)();
+    std::uint32_t code;
+  } cases[] = {
+      {&testing::X87DivideByZero, kExceptionFltDivideByZero},
+      {&testing::X87ZeroByZero, kExceptionFltInvalidOperation},
+      {&testing::X87HugeIntegerStore, kExceptionFltInvalidOperation},
+      {&testing::X87Overflow, kExceptionFltOverflow},
+      {&testing::IntegerDivideByZero, kExceptionIntDivideByZero},
+      {&testing::IllegalInstruction, kExceptionIllegalInstruction},
+      {&testing::PrivilegedInstruction, kExceptionPrivInstruction},
+      {&testing::WriteToLowAddress, kExceptionAccessViolation},
+  };
+  for (const Case& c : cases) {
+    FaultInfo fault = FaultOf(c.routine);
+    EXPECT_EQ(fault.code, c.code) << std::hex << c.code;
+    EXPECT_TRUE(testing::InsideRoutine(fault.address, c.routine)) << std::hex << c.code;
+  }
+}
+
+TEST(Faults, AccessViolationTellsReadFromWriteAndTheAddress) {
+  FaultInfo write = FaultOf(&testing::WriteToLowAddress);
+  EXPECT_TRUE(write.isWrite);
+  EXPECT_EQ(write.accessAddress, reinterpret_cast<const void*>(0x10));
+  FaultInfo read = FaultOf(&testing::ReadFromLowAddress);
+  EXPECT_EQ(read.code, kExceptionAccessViolation);
+  EXPECT_FALSE(read.isWrite);
+  EXPECT_EQ(read.accessAddress, reinterpret_cast<const void*>(0x10));
+}
+
+void OverflowStack() {
+  testing::ExhaustStack(0);
+}
+
+TEST(Faults, DeepRecursionIsAStackOverflowAndTheStackIsUsableAfterwards) {
+  EXPECT_EQ(FaultOf(&OverflowStack).code, kExceptionStackOverflow);
+  EXPECT_EQ(FaultOf(&OverflowStack).code, kExceptionStackOverflow);
+  EXPECT_EQ(FaultOf(&testing::WriteToLowAddress).code, kExceptionAccessViolation);
+}
+
+[[gnu::noinline]] void ReadTimeStampCounter() {
+  asm volatile("rdtsc" : : : "eax", "edx");
+}
+
+TEST(Faults, ForbiddenTimeStampCounterIsAPrivilegedInstruction) {
+  if (prctl(PR_SET_TSC, PR_TSC_SIGSEGV, 0, 0, 0) != 0) GTEST_SKIP() << "cannot forbid rdtsc";
+  FaultInfo fault = FaultOf(&ReadTimeStampCounter);
+  prctl(PR_SET_TSC, PR_TSC_ENABLE, 0, 0, 0);
+  EXPECT_EQ(fault.code, kExceptionPrivInstruction);
+  EXPECT_TRUE(testing::InsideRoutine(fault.address, &ReadTimeStampCounter));
+}
+
+struct Nesting {
+  bool innerCompleted = true;
+  FaultInfo innerFault;
+  bool outerContinued = false;
+};
+
+void InnerFaults(void*) {
+  testing::IllegalInstruction();
+}
+
+void OuterRunsInner(void* context) {
+  auto* n = static_cast<Nesting*>(context);
+  n->innerCompleted = RunFaultGuarded(&InnerFaults, nullptr, &n->innerFault);
+  n->outerContinued = true;
+  testing::WriteToLowAddress();
+}
+
+TEST(Faults, EachFaultGoesToTheInnermostGuard) {
+  Nesting n;
+  FaultInfo outer;
+  EXPECT_FALSE(RunFaultGuarded(&OuterRunsInner, &n, &outer));
+  EXPECT_FALSE(n.innerCompleted);
+  EXPECT_EQ(n.innerFault.code, kExceptionIllegalInstruction);
+  EXPECT_TRUE(n.outerContinued);
+  EXPECT_EQ(outer.code, kExceptionAccessViolation);
+}
+
+void Throws(void*) {
+  throw std::runtime_error("through");
+}
+
+void OuterCatchesThenFaults(void*) {
+  FaultInfo ignored;
+  try {
+    RunFaultGuarded(&Throws, nullptr, &ignored);
+  } catch (const std::runtime_error&) {
+  }
+  testing::WriteToLowAddress();  // must reach this guard, not the one the exception left
+}
+
+TEST(Faults, ExceptionLeavingABodyLeavesItsGuardToo) {
+  FaultInfo fault;
+  EXPECT_FALSE(RunFaultGuarded(&OuterCatchesThenFaults, nullptr, &fault));
+  EXPECT_EQ(fault.code, kExceptionAccessViolation);
+}
+
+void Completes(void* flag) {
+  *static_cast<bool*>(flag) = true;
+}
+
+TEST(Faults, CompletedBodyReportsTrue) {
+  bool ran = false;
+  FaultInfo fault;
+  EXPECT_TRUE(RunFaultGuarded(&Completes, &ran, &fault));
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(ConsultUnhandledExceptionFilter(fault));
+}
+
+void ExitWithLowByteOfCode(const FaultInfo& fault) {
+  _exit(static_cast<int>(fault.code & 0xFF));
+}
+void LeaveToPlatform(const FaultInfo&) {}
+
+void FaultWith(FaultHandler handler) {
+  InstallFaultHandler(handler);
+  testing::WriteToLowAddress();
+}
+
+void FaultWithoutHandler() {
+  InstallFaultHandler(&ExitWithLowByteOfCode);
+  RemoveFaultHandler();
+  testing::IntegerDivideByZero();
+}
+
+TEST(FaultsDeathTest, HandlerTakesFaultsOutsideGuardsOrLeavesThemToThePlatform) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(FaultWith(&ExitWithLowByteOfCode), ::testing::ExitedWithCode(0x05), "");
+  EXPECT_EXIT(FaultWith(&LeaveToPlatform), ::testing::KilledBySignal(SIGSEGV), "");
+  EXPECT_EXIT(FaultWithoutHandler(), ::testing::KilledBySignal(SIGFPE), "");
+}
+
+}  // namespace
+}  // namespace zaveredo::platform

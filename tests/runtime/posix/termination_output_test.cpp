@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <new>
+#include <string>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "runtime/checked.h"
+#include "runtime/errors.h"
+#include "runtime/fault_makers.h"
+#include "runtime/posix/child_process.h"
+#include "runtime/termination.h"
+#include "runtime/text_stream.h"
+
+namespace zaveredo {
+namespace {
+
+using testing::ChildPipes;
+using testing::RunInChild;
+
+[[gnu::noinline]] void FailRangeCheck() {
+  CheckIndex(-1, 4);
+}
+
+void PrintThenFailRangeCheck() {
+  InstallErrorMachinery();
+  WriteText(StdOutput(), "Zeile ohne Ende");
+  FinishWrite(StdOutput());
+  try {
+    FailRangeCheck();
+  } catch (const Exception& error) {
+    ReportUnhandledError(error);
+  }
+}
+
+TEST(TerminationOutput, ReportGoesToStandardErrorAfterWaitingOutput) {
+  testing::ChildOutcome separate = RunInChild(&PrintThenFailRangeCheck);
+  EXPECT_EQ(separate.exitCode, 1);
+  EXPECT_EQ(separate.output, "Zeile ohne Ende");
+  EXPECT_EQ(separate.error.rfind("Exception ERangeError in Modul ", 0), 0u) << separate.error;
+  std::string tail = ".\r\n" + platform::Utf8ToAnsi("Fehler bei Bereichsprüfung") + ".\r\n\r\n";
+  ASSERT_GT(separate.error.size(), tail.size());
+  EXPECT_EQ(separate.error.substr(separate.error.size() - tail.size()), tail);
+
+  testing::ChildOutcome shared = RunInChild(&PrintThenFailRangeCheck, ChildPipes::kShared);
+  EXPECT_EQ(shared.output, "Zeile ohne Ende" + separate.error);
+}
+
+void PrintThenEnd() {
+  InstallErrorMachinery();
+  WriteText(StdOutput(), "ENTER zum Beenden");
+  FinishWrite(StdOutput());
+  TerminateRun(0);
+}
+
+TEST(TerminationOutput, NormalEndWritesOutStandardOutputAndExitsWithZero) {
+  testing::ChildOutcome outcome = RunInChild(&PrintThenEnd);
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(outcome.output, "ENTER zum Beenden");
+  EXPECT_EQ(outcome.error, "");
+}
+
+TEST(TerminationOutput, FailingWriteOutAtTheEndKeepsTheExitCode) {
+  testing::ChildOutcome outcome = RunInChild(&PrintThenEnd, ChildPipes::kOutputReaderGone);
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(outcome.error, "");
+}
+
+void ReportWithoutMachinery() {
+  WriteText(StdOutput(), "vorher");
+  FinishWrite(StdOutput());
+  ERangeError error("");
+  error.SetAddress(reinterpret_cast<const void*>(0x4A2B3C));
+  ReportUnhandledError(error);
+}
+
+TEST(TerminationOutput, WithoutMachineryTheFallbackLineGoesToStandardOutput) {
+  testing::ChildOutcome outcome = RunInChild(&ReportWithoutMachinery);
+  EXPECT_EQ(outcome.exitCode, 201);
+  EXPECT_EQ(outcome.output, "vorherRuntime error 201 at 004A2B3C\r\n");
+  EXPECT_EQ(outcome.error, "");
+}
+
+void IoErrorWithoutMachinery() {
+  EInOutError error("", 32);
+  error.SetAddress(reinterpret_cast<const void*>(0x10));
+  ReportUnhandledError(error);
+}
+
+TEST(TerminationOutput, FallbackForAnIoErrorUsesItsCode) {
+  testing::ChildOutcome outcome = RunInChild(&IoErrorWithoutMachinery);
+  EXPECT_EQ(outcome.exitCode, 32);
+  EXPECT_EQ(outcome.output, "Runtime error  32 at 00000010\r\n");
+}
+
+void FaultAfterRemoval() {
+  InstallErrorMachinery();
+  RemoveErrorMachinery();
+  testing::WriteToLowAddress();
+}
+
+TEST(TerminationOutput, FaultAfterTheMachineryIsRemovedGivesTheFallbackLine) {
+  testing::ChildOutcome outcome = RunInChild(&FaultAfterRemoval);
+  EXPECT_EQ(outcome.exitCode, 216);
+  EXPECT_EQ(outcome.output.rfind("Runtime error 216 at ", 0), 0u) << outcome.output;
+  EXPECT_EQ(outcome.output.size(), 31u);
+  EXPECT_EQ(outcome.error, "");
+}
+
+// With the address space used up, raising the pre-made error still works.
+void RaiseOutOfMemoryWithHeapExhausted() {
+  InstallErrorMachinery();
+  rlimit limit{256u << 20, 256u << 20};
+  if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(90);
+  std::vector<void*> blocks;
+  blocks.reserve(1 << 20);
+  for (std::size_t size = 1 << 20; size >= 16;) {
+    void* block = std::malloc(size);
+    if (block == nullptr) {
+      size /= 2;
+    } else if (blocks.size() < blocks.capacity()) {
+      blocks.push_back(block);
+    }
+  }
+  if (std::malloc(16) != nullptr) _exit(91);
+  try {
+    RaiseRunError(RunError::kOutOfMemory, nullptr);
+  } catch (const EOutOfMemory& error) {
+    _exit(error.Message()[0] == 'Z' ? 0 : 92);
+  } catch (const std::bad_alloc&) {
+    _exit(93);
+  }
+  _exit(94);
+}
+
+TEST(TerminationOutput, PremadeOutOfMemoryIsRaisedWithoutMemory) {
+  EXPECT_EQ(RunInChild(&RaiseOutOfMemoryWithHeapExhausted).exitCode, 0);
+}
+
+}  // namespace
+}  // namespace zaveredo
