@@ -1,14 +1,11 @@
 #include "runtime/separators.h"
 
 #include <gtest/gtest.h>
-#include <locale.h>
-#include <stdlib.h>
 
 #include <cstring>
 #include <string>
 
 #include "platform/locale.h"
-#include "runtime/format_decimal.h"
 
 namespace zaveredo {
 namespace {
@@ -67,35 +64,6 @@ TEST(SeparatorsTest, LongerSeparatorsAndFailuresFallBack) {
   Separators failed = SeparatorsFrom(FailingLocale);
   EXPECT_EQ(failed.decimal, '.');
   EXPECT_EQ(failed.thousands, ',');
-}
-
-// The start-up separators come from the environment's locale and reach the formatting.
-class StartupSeparatorsTest : public ::testing::Test {
- protected:
-  void TearDown() override {
-    setenv("LC_ALL", "C", 1);
-    ReadSeparators();
-  }
-  static bool Installed(const char* name) {
-    locale_t locale = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(0));
-    if (locale != static_cast<locale_t>(0)) freelocale(locale);
-    return locale != static_cast<locale_t>(0);
-  }
-};
-
-TEST_F(StartupSeparatorsTest, TheCLocaleWritesNoThousandsSeparator) {
-  setenv("LC_ALL", "C", 1);
-  ReadSeparators();
-  EXPECT_EQ(StartupSeparators().decimal, '.');
-  EXPECT_EQ(StartupSeparators().thousands, '\0');
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleNumber, 9, 4), "1234567.2500");
-}
-
-TEST_F(StartupSeparatorsTest, AGermanLocaleGroupsWithPoints) {
-  if (!Installed("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed here";
-  setenv("LC_ALL", "de_DE.UTF-8", 1);
-  ReadSeparators();
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleNumber, 9, 4), "1.234.567,2500");
 }
 
 }  // namespace
