@@ -33,14 +33,6 @@ TEST(PairTableTest, WarmUpWithExtendedThenEveryTypeRecordedOnceInTypeOrder) {
   }
 }
 
-TEST(PairTableTest, EachTypeHasItsOwnLabel) {
-  std::set<std::string> labels;
-  for (int i = 1; i < kPhasePairCount; ++i) labels.insert(PhasePairs()[i].label);
-  EXPECT_EQ(labels.size(), 16u);
-  EXPECT_STREQ(PhasePairs()[1].label, "real fuellen     :  ");
-  EXPECT_STREQ(PhasePairs()[16].label, "Int64 fuellen    :  ");
-}
-
 TEST(PairTableTest, GroupsEndAfterTheWarmUpCurrencyAndInt64) {
   std::set<int> ends;
   for (int i = 0; i < kPhasePairCount; ++i)

@@ -24,13 +24,6 @@ TEST(TextsTest, DescriptionLabelsLineUpTheirColonsInColumnTwentyEight) {
   }
 }
 
-TEST(TextsTest, PairLinePiecesKeepTheirBlanks) {
-  EXPECT_EQ(DriverText(TextId::kSecondsSuffix), " sek");
-  EXPECT_EQ(DriverText(TextId::kPhaseSeparator), " | ");
-  EXPECT_EQ(DriverText(TextId::kSortLabel), " Sortieren :  ");
-  EXPECT_EQ(DriverText(TextId::kSortLabel).size(), 14u);
-}
-
 TEST(TextsTest, MailNoticeNamesAnAddressOfOurs) {
   const std::string& notice = DriverText(TextId::kMailNotice);
   const std::string head = "Zur statistischen Auswertung bitte an ";
@@ -41,14 +34,6 @@ TEST(TextsTest, MailNoticeNamesAnAddressOfOurs) {
   EXPECT_NE(address.find('@'), std::string::npos);
   EXPECT_TRUE(address.ends_with("example.org")) << address;
   EXPECT_EQ(address.find(' '), std::string::npos) << address;
-}
-
-TEST(TextsTest, BannerLinesOfOurOwnAreSingleNonEmptyLines) {
-  for (TextId id : {TextId::kBannerAuthorship, TextId::kBannerTermsOfUse}) {
-    const std::string& line = DriverText(id);
-    EXPECT_FALSE(line.empty());
-    EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
-  }
 }
 
 }  // namespace
