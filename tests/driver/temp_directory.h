@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace zaveredo::testing {
@@ -12,8 +13,11 @@ namespace zaveredo::testing {
 class TempDirectory {
  public:
   TempDirectory() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zavdriver.XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
+    // A name no other test process holds: create_directory is false for an existing one.
+    std::random_device seed;
+    do {
+      path_ = std::filesystem::temp_directory_path() / ("zavdriver." + std::to_string(seed()));
+    } while (!std::filesystem::create_directory(path_));
     std::filesystem::current_path(path_);
   }
   ~TempDirectory() {
