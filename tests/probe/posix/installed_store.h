@@ -6,7 +6,7 @@
 
 #include "platform/posix/registry_store.h"
 
-namespace zaveredo::testing {
+namespace zaveredo::probe_test {
 
 inline constexpr const char* kProcessorKeyPath =
     "HKEY_LOCAL_MACHINE\\Hardware\\Description\\System\\CentralProcessor\\0";
@@ -60,4 +60,4 @@ class OpenKeyBalance {
   platform::RegistryHandleCounts start_;
 };
 
-}  // namespace zaveredo::testing
+}  // namespace zaveredo::probe_test

@@ -14,9 +14,9 @@ namespace zaveredo {
 namespace {
 
 using platform::StringValue;
-using testing::InstalledStore;
-using testing::kProcessorKeyPath;
-using testing::OpenKeyBalance;
+using probe_test::InstalledStore;
+using probe_test::kProcessorKeyPath;
+using probe_test::OpenKeyBalance;
 
 std::string RegistryMessage(std::string (*probe)()) {
   try {
@@ -82,7 +82,7 @@ TEST(ProcessorProbeTest, DwordVendorRaisesAndTheKeyIsClosed) {
 }
 
 TEST(ProcessorProbeTest, NameGrowingBetweenTheQueriesRaisesAndTheKeyIsClosed) {
-  testing::GrowingStore store("ProcessorNameString");
+  probe_test::GrowingStore store("ProcessorNameString");
   store.SetValue(kProcessorKeyPath, "ProcessorNameString", StringValue("AMD EPYC"));
   store.SetValue(kProcessorKeyPath, "Identifier", platform::DwordValue(1));
   InstalledStore installed(&store);

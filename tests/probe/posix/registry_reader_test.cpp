@@ -13,8 +13,8 @@ namespace {
 
 using platform::RegistryValue;
 using platform::StringValue;
-using testing::InstalledStore;
-using testing::OpenKeyBalance;
+using probe_test::InstalledStore;
+using probe_test::OpenKeyBalance;
 
 constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\Software\\Probe";
 constexpr const char* kChildKey = "HKEY_LOCAL_MACHINE\\Software\\Probe\\Child";
