@@ -93,6 +93,12 @@ DecimalDigits ToDecimalDigits(long double value, int precision, int digits) {
     }
     return result;
   }
+  if ((fields.significand & kIntegerBit) == 0) {
+    // An unnormal: the unit rejects it as an operand (an invalid operation, which traps under
+    // the run's control word), so it is written as not a number instead of being scaled.
+    result.exponent = kNanExponent;
+    return result;
+  }
 
   EighteenDigits scaled = ScaleToEighteenDigits(fields.sign ? -value : value);
   int exponent = scaled.exponent;

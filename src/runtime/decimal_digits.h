@@ -33,8 +33,9 @@ int ClampPrecision(int precision);
 
 // Rounds half away from zero on the value's 18 decimal digits to at most `precision`
 // significant digits (clamped to 2..18) and `digits` digits after the decimal point.
-// Zero and denormals give zero; infinities and NaNs give the reserved exponents. A value that
-// rounds to zero is never negative.
+// Zero and denormals give zero; infinities and NaNs give the reserved exponents, and so does
+// an unnormal (no integer bit), which no arithmetic produces. A value that rounds to zero is
+// never negative.
 DecimalDigits ToDecimalDigits(long double value, int precision, int digits);
 
 }  // namespace zaveredo

@@ -185,6 +185,7 @@ TEST_F(DecimalDigitsTest, SpecialValuesAreDecidedOnTheBitPattern) {
       {FromFields(true, 0x7FFF, 0x0000000000000001u), kInfinityExponent, true},  // no top bit
       {FromFields(true, 0x7FFF, 0xC000000000000000u), kNanExponent, false},
       {FromFields(false, 0x7FFF, 0x8000000000000001u), kNanExponent, false},
+      {FromFields(true, 0x3FFF, 0x4000000000000000u), kNanExponent, false},  // unnormal
   };
   for (const Case& c : cases) {
     DecimalDigits decimal = ToDecimalDigits(c.value, 18, 18);
