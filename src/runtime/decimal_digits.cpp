@@ -32,7 +32,8 @@ ExtendedFields FieldsOf(long double value) {
   return fields;
 }
 
-// 19728 / 65536 stands for log10 2: the estimate is the decimal exponent or one too large.
+// 19728 / 65536 stands for log10 2. The estimate can be one too small; a scaled value of
+// 10^18 or more corrects it.
 int EstimateDecimalExponent(int biasedExponent) {
   int binaryExponent = biasedExponent - kExponentBias;
   return ((binaryExponent * 19728) >> 16) + 1;

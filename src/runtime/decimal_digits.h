@@ -18,7 +18,7 @@ struct DecimalDigits {
   char digits[kMaxDecimalDigits + 1] = {};
 };
 
-// A positive finite magnitude as an 18-digit integer: magnitude ≈ value × 10^(exponent - 18).
+// A positive normal magnitude as an 18-digit integer: magnitude ≈ value × 10^(exponent - 18).
 // The decimal exponent is estimated from the binary one (19728 / 65536 for log10 2), the
 // magnitude scaled by 10^(18 - exponent) in extended precision and rounded to an integer (ties
 // to even); a result of 10^18 or more is divided by 10 and rounded again, raising the exponent.
