@@ -9,5 +9,5 @@
   echo $? >rc
 } | true
 expect_exit "$(cat rc)" 1
-expect_report err "$ZAV_BIG" EInOutError "E/A-Fehler 232"
+expect_report err "$ZAV_BIG" EInOutError "E/A-Fehler $(zav_closed_pipe_write_error)"
 echo "closed_pipe: ok"

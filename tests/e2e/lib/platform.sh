@@ -34,3 +34,15 @@ zav_wait_until_reading_input() {
   done
   return 1
 }
+
+# The program's own texts are in the ANSI code page: on Linux the locale's character set, on
+# Windows code page 1252 whatever the locale.
+zav_texts_are_utf8() {
+  [ "${ZAV_PLATFORM:-posix}" != win32 ] && [ "$(locale charmap 2>/dev/null)" = UTF-8 ]
+}
+
+# The error code of a write into a pipe whose reader has gone: ERROR_NO_DATA, except that
+# Wine reports ERROR_PIPE_NOT_CONNECTED.
+zav_closed_pipe_write_error() {
+  if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 233; else echo 232; fi
+}

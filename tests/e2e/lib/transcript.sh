@@ -3,7 +3,7 @@
 
 # A text of the program's own, given in UTF-8, in the code page of the current locale.
 ansi() {
-  if [ "$(locale charmap 2>/dev/null)" = UTF-8 ]; then
+  if zav_texts_are_utf8; then
     printf '%s' "$1"
   else
     printf '%s' "$1" | iconv -f UTF-8 -t WINDOWS-1252
