@@ -1,0 +1,25 @@
+// The operating-system name from the real version query. The test suite runs in a prefix set
+// to Windows XP; the end-to-end script windows_versions.sh walks the other versions.
+#include "probe/windows_name.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/windows_api.h"
+#include "probe/platform_version.h"
+
+namespace zaveredo {
+namespace {
+
+TEST(Win32WindowsName, NamesTheVersionThePlatformReports) {
+  FillPlatformVersion();
+  DWORD packed = ::GetVersion();
+  EXPECT_EQ(PlatformVersion.Major, static_cast<std::int32_t>(packed & 0xFF));
+  EXPECT_EQ(PlatformVersion.Minor, static_cast<std::int32_t>((packed >> 8) & 0xFF));
+  if (PlatformVersion.Major != 5 || PlatformVersion.Minor != 1) {
+    GTEST_SKIP() << "not an XP prefix: " << GetWindowsName();
+  }
+  EXPECT_EQ(GetWindowsName(), "Windows XP Service Pack 3");
+}
+
+}  // namespace
+}  // namespace zaveredo
