@@ -12,5 +12,5 @@ wait $reader
 printf 'AB\n' | run_big >&5 2>err
 expect_exit $? 1
 exec 5>&-
-expect_report err "$ZAV_BIG" EInOutError "E/A-Fehler 232"
+expect_report err "$ZAV_BIG" EInOutError "E/A-Fehler $(zav_closed_pipe_write_error)"
 echo "closed_pipe: ok"
