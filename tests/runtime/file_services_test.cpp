@@ -36,12 +36,6 @@ TEST(LeftUnitsTest, NeverSplitsASurrogatePair) {
   EXPECT_EQ(LeftUnits(u"\U0001F600", 1), u"");
 }
 
-TEST(LeftUnitsTest, LoneSurrogatesAreOrdinaryUnits) {
-  const std::u16string lowFirst = {0xDC00, 0xD800, u'x'};
-  EXPECT_EQ(LeftUnits(lowFirst, 1), std::u16string({0xDC00}));
-  EXPECT_EQ(LeftUnits(lowFirst, 2), std::u16string({0xDC00, 0xD800}));
-}
-
 TEST(FileIsPresentTest, TrueOnlyForAnExistingFile) {
   ScratchDirectory scratch;
   std::string file = scratch.PathOf("zaveredo2.txt");

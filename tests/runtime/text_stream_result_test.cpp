@@ -9,11 +9,6 @@ namespace {
 
 using testing::TakeIoResult;
 
-TEST(CheckIoResultTest, NothingPendingRaisesNothing) {
-  TakeIoResult();
-  EXPECT_NO_THROW(CheckIoResult());
-}
-
 TEST(CheckIoResultTest, RaisesThePendingCodeOnceAtTheCaller) {
   TakeIoResult();
   TextStream stream;

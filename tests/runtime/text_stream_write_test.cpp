@@ -34,15 +34,6 @@ class TextStreamWriteTest : public ::testing::Test {
   TextStream stream_;
 };
 
-TEST_F(TextStreamWriteTest, BindPreparesAClosedStreamOnItsOwnBuffer) {
-  EXPECT_EQ(stream_.mode, kModeClosed);
-  EXPECT_EQ(stream_.lineFlags, kLineFlagCrLf);
-  EXPECT_EQ(stream_.bufferSize, 128u);
-  EXPECT_EQ(stream_.bufferPtr, stream_.buffer);
-  EXPECT_EQ(std::string(stream_.path), path_);
-  EXPECT_EQ(TakeIoResult(), 0);
-}
-
 TEST_F(TextStreamWriteTest, CreateTruncatesAnExistingFileAtOnce) {
   PutFileBytes(path_, "an earlier record\r\n");
   Create();
@@ -157,17 +148,6 @@ TEST(TextStreamOpenTest, PathTooLongIsRefusedNotCutShort) {
   EXPECT_EQ(TakeIoResult(), 3);
   EXPECT_EQ(stream.mode, kModeClosed);
   EXPECT_FALSE(std::filesystem::exists(cut));
-}
-
-TEST(TextStreamOpenTest, MissingDirectoryFailsWithTheSystemCode) {
-  TakeIoResult();
-  ScratchDirectory scratch;
-  std::string path = scratch.PathOf("absent") + "/file.txt";
-  TextStream stream;
-  BindTextStream(stream, path.c_str());
-  CreateTextStream(stream);
-  EXPECT_NE(TakeIoResult(), 0);
-  EXPECT_EQ(stream.mode, kModeClosed);
 }
 
 }  // namespace

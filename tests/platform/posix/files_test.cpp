@@ -217,12 +217,5 @@ TEST_F(FilesTest, CurrentDirectoryIsAFullPathAndTheRootKeepsItsSlash) {
   EXPECT_EQ(root, "/");
 }
 
-TEST_F(FilesTest, StandardHandlesAreTheStandardDescriptors) {
-  EXPECT_EQ(GetStdHandle(kStdInputHandle), 0);
-  EXPECT_EQ(GetStdHandle(kStdOutputHandle), 1);
-  EXPECT_EQ(GetStdHandle(kStdErrorHandle), 2);
-  EXPECT_EQ(GetStdHandle(-13), kInvalidHandle);
-}
-
 }  // namespace
 }  // namespace zaveredo::platform
