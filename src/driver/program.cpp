@@ -11,8 +11,9 @@
 namespace zaveredo {
 
 int RunProgram(std::int32_t elementCount) {
-  StartUp();
   try {
+    // Inside the handler too: an error before the machinery is up leaves the fallback line.
+    StartUp();
     RunBenchmark(elementCount);
   } catch (const Exception& error) {
     ReportUnhandledError(error);
