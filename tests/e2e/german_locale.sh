@@ -19,4 +19,12 @@ for time in "${RECORDED_TIMES[@]}"; do
   [[ $time == *,???? ]] || fail "time [$time] without the decimal comma"
 done
 check_record "$(cat zaveredo2.txt)" "Müller"
+
+# Initials are counted in characters, not bytes: ten characters, seventeen UTF-8 bytes.
+rm zaveredo2.txt
+printf 'ÄÖÜäöüßabc\n' | run_small >/dev/null 2>&1
+expect_exit $? 0
+split_record "$(cat zaveredo2.txt)"
+if zav_texts_are_utf8; then kept="ÄÖÜäöüßa"; else kept=$(printf 'ÄÖÜäöüßabc' | head -c 8); fi
+expect_eq "${FIELDS[5]}" "$kept" "initials cut to eight characters"
 echo "german_locale: ok"
