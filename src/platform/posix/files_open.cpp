@@ -45,10 +45,22 @@ bool TakeLock(int fd, bool writes) {
   return true;
 }
 
+// A file must never take the number of a closed standard descriptor: console output would
+// then land in it. Windows keeps the two apart by design.
+int AboveStandardDescriptors(int fd) {
+  if (fd > STDERR_FILENO) return fd;
+  int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+  int saved = errno;
+  ::close(fd);
+  errno = saved;
+  return moved;
+}
+
 }  // namespace
 
 Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition) {
   int fd = ::open(path, OpenFlags(access, disposition), 0666);
+  if (fd >= 0) fd = AboveStandardDescriptors(fd);
   if (fd < 0) return Fail(-1, errno);
   struct stat info;
   if (::fstat(fd, &info) != 0) return Fail(fd, errno);

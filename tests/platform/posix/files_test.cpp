@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -122,6 +123,18 @@ TEST_F(FilesTest, ReadersShareTheFile) {
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericWrite, kCreateAlways), kErrorSharingViolation);
   EXPECT_EQ(Contents(file), "abc");
   EXPECT_TRUE(CloseHandle(reader));
+}
+
+TEST_F(FilesTest, FileNeverTakesAClosedStandardDescriptor) {
+  std::fflush(stdout);
+  int saved = ::dup(STDOUT_FILENO);
+  ::close(STDOUT_FILENO);
+  Handle handle = CreateFile(PathOf("apart.txt").c_str(), kGenericWrite, kCreateAlways);
+  ::dup2(saved, STDOUT_FILENO);
+  ::close(saved);
+  EXPECT_NE(handle, kInvalidHandle);
+  EXPECT_GT(handle, 2);
+  EXPECT_TRUE(CloseHandle(handle));
 }
 
 TEST_F(FilesTest, FullDeviceGivesDiskFull) {
