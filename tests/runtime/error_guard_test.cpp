@@ -106,14 +106,6 @@ TEST(ErrorGuard, NestedGuardTakesItsOwnFault) {
   EXPECT_TRUE(n.outerFinished);
 }
 
-TEST(ErrorGuard, NestedGuardTakesItsOwnRaisedError) {
-  Nested n;
-  n.inner = &RaisesRangeError;
-  EXPECT_TRUE(RunErrorGuarded(&OuterBody, &n));
-  EXPECT_FALSE(n.innerResult);
-  EXPECT_TRUE(n.outerFinished);
-}
-
 TEST(ErrorGuard, OuterGuardCatchesAfterInnerCompleted) {
   Nested n;
   n.inner = &DividesByZero;
