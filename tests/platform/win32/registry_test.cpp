@@ -74,18 +74,6 @@ TEST_F(Win32Registry, MissingKeysValuesAndTheNullKeyFail) {
   EXPECT_NE(RegQueryValueEx(kNullKey, "Absent", nullptr, nullptr, &size), kErrorSuccess);
 }
 
-TEST_F(Win32Registry, RelativePathsOpenBelowAnOpenKey) {
-  key_.SetStringIn("Child", "Value", std::string("deep\0", 5));
-  HKey parent = kNullKey, child = kNullKey;
-  ASSERT_EQ(RegOpenKeyEx(kHkeyCurrentUser, key_.Path().c_str(), kKeyRead, &parent), kErrorSuccess);
-  ASSERT_EQ(RegOpenKeyEx(parent, "Child", kKeyRead, &child), kErrorSuccess);
-  std::uint32_t size = 0;
-  EXPECT_EQ(RegQueryValueEx(child, "Value", nullptr, nullptr, &size), kErrorSuccess);
-  EXPECT_EQ(size, 5u);
-  RegCloseKey(child);
-  RegCloseKey(parent);
-}
-
 TEST(Win32ProcessorKey, TheSystemDescribesProcessorZero) {
   HKey key = kNullKey;
   ASSERT_EQ(RegOpenKeyEx(kHkeyLocalMachine, "Hardware\\Description\\System\\CentralProcessor\\0",
