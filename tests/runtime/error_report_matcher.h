@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "runtime/captured_line_end.h"
 
 namespace zaveredo::testing {
 
@@ -26,8 +27,8 @@ class ErrorReportMatcher : public ::testing::MatcherInterface<const std::string&
   bool MatchAndExplain(const std::string& text,
                        ::testing::MatchResultListener* listener) const override {
     std::string head = "Exception " + kind_ + " in Modul runtime_tests";
-    std::string start = ".\r\n" + linePrefix_;
-    std::string end = lineSuffix_ + "\r\n\r\n";
+    std::string start = "." + std::string(CapturedLineEnd()) + linePrefix_;
+    std::string end = lineSuffix_ + CapturedLineEnd() + CapturedLineEnd();
     if (text.rfind(head, 0) != 0) return Explain(listener, "different start");
     std::size_t at = text.find(" bei ", head.size());
     if (at == std::string::npos) return Explain(listener, "no \" bei \"");
