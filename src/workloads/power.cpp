@@ -56,7 +56,8 @@ long double ExponentialPower(long double base, long double exponent) {
 
 }  // namespace
 
-long double Power(long double base, long double exponent) {
+// Page-aligned, like the Comp and Int64 fills and RandomBelow: see fill_wide_integers.cpp.
+[[gnu::aligned(4096)]] long double Power(const long double& base, const long double& exponent) {
   if (exponent == 0.0L) return 1.0L;
   if (base == 0.0L && exponent > 0.0L) return 0.0L;
   long double whole = WholePart(exponent);

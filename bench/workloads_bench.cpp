@@ -1,0 +1,123 @@
+// Nanoseconds per element of every fill and every sort, at the element counts given by
+// --counts=N[,N...] (default 1,000,000 and 10,000,000), and the peak memory of one fill+sort
+// pair. Each measured phase runs exactly as in the benchmark run: the array is sized before
+// the clock starts and released after it stops.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "runtime/fpu.h"
+#include "runtime/random.h"
+#include "workloads/arrays.h"
+#include "workloads/element_count.h"
+#include "workloads/phase_work.h"
+
+namespace zaveredo {
+namespace {
+
+const char* const kTypeNames[kElementTypeCount] = {
+    "real",     "real48", "single",   "double",   "extended", "currency", "Integer", "Byte",
+    "ShortInt", "Word",   "SmallInt", "Cardinal", "LongWord", "LongInt",  "Comp",    "Int64"};
+
+void PerElement(benchmark::State& state, std::int64_t count) {
+  state.counters["ns_per_element"] = benchmark::Counter(
+      static_cast<double>(count) * 1e-9,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void Fill(benchmark::State& state, ElementType type) {
+  ResetFpu();
+  ElementCount = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    SizeArray(type);
+    state.ResumeTiming();
+    WorkOf(type).fill();
+    state.PauseTiming();
+    ReleaseArray(type);
+    state.ResumeTiming();
+  }
+  PerElement(state, state.range(0));
+}
+
+void Sort(benchmark::State& state, ElementType type) {
+  ResetFpu();
+  ElementCount = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    SizeArray(type);
+    WorkOf(type).fill();
+    state.ResumeTiming();
+    WorkOf(type).sort();
+    state.PauseTiming();
+    ReleaseArray(type);
+    state.ResumeTiming();
+  }
+  PerElement(state, state.range(0));
+}
+
+// The resident-set peak of a whole extended fill+sort pair, the largest array, in bytes above
+// what the process held before. Runs first, before any other benchmark has touched memory.
+void PeakMemoryOfPair(benchmark::State& state) {
+  ResetFpu();
+  ElementCount = static_cast<std::int32_t>(state.range(0));
+  rusage before;
+  getrusage(RUSAGE_SELF, &before);
+  for (auto _ : state) {
+    SizeArray(ElementType::kExtended);
+    WorkOf(ElementType::kExtended).fill();
+    WorkOf(ElementType::kExtended).sort();
+    ReleaseArray(ElementType::kExtended);
+  }
+  rusage after;
+  getrusage(RUSAGE_SELF, &after);
+  state.counters["peak_bytes"] = static_cast<double>(after.ru_maxrss - before.ru_maxrss) * 1024;
+  state.counters["array_bytes"] = static_cast<double>(state.range(0)) * 10;
+}
+
+std::vector<std::int64_t> Counts(int* argc, char** argv) {
+  std::vector<std::int64_t> counts;
+  int kept = 1;
+  for (int k = 1; k < *argc; ++k) {
+    if (std::strncmp(argv[k], "--counts=", 9) == 0) {
+      for (char* p = argv[k] + 9; *p != '\0';) {
+        counts.push_back(std::strtoll(p, &p, 10));
+        if (*p == ',') ++p;
+      }
+    } else {
+      argv[kept++] = argv[k];
+    }
+  }
+  *argc = kept;
+  if (counts.empty()) counts = {1000000, 10000000};
+  return counts;
+}
+
+}  // namespace
+}  // namespace zaveredo
+
+int main(int argc, char** argv) {
+  using namespace zaveredo;
+  std::vector<std::int64_t> counts = Counts(&argc, argv);
+  auto* peak = benchmark::RegisterBenchmark("PeakMemoryOfPair/extended", PeakMemoryOfPair);
+  peak->Arg(counts.back())->Iterations(1)->Unit(benchmark::kMillisecond);
+  for (const char* phase : {"Fill", "Sort"}) {
+    for (int k = 0; k < kElementTypeCount; ++k) {
+      auto type = static_cast<ElementType>(k);
+      std::string name = std::string(phase) + "/" + kTypeNames[k];
+      auto* b = phase[0] == 'F' ? benchmark::RegisterBenchmark(name.c_str(), Fill, type)
+                                : benchmark::RegisterBenchmark(name.c_str(), Sort, type);
+      for (std::int64_t count : counts) b->Arg(count);
+      b->Unit(benchmark::kMillisecond);
+    }
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
