@@ -2,14 +2,15 @@
 //
 // Outside a guarded region a fault travels the normal way: frames that handle exceptions of
 // their own (inside system calls) see it first, then the unhandled-exception filter installed
-// here hands it to the program's handler. Two cases cannot wait for that filter and are taken
-// by a vectored handler, which runs before any frame: a fault inside a guarded region, and a
-// stack overflow, where the filter would itself overflow the exhausted stack.
+// here runs the program's handler. Two cases cannot wait for that filter and are taken by a
+// vectored handler, which runs before any frame: a fault inside a guarded region, and a stack
+// overflow, where the filter would itself overflow the exhausted stack.
 //
-// Either way the faulting thread is resumed on a stack of its own (the faulting one may be
-// exhausted) in a function that leaves the fault behind: a jump back to the guarded region's
-// start, or the handler. Throwing from an exception handler cannot cross the system's
-// dispatcher frames, so neither way unwinds.
+// The handler runs on a stack of its own, since the faulting one may be exhausted. When it
+// returns, the exception goes on to the platform's default handling. A guarded region is left
+// by resuming the faulting thread, again on that stack, in a function that jumps back to the
+// region's start: throwing from an exception handler cannot cross the system's dispatcher
+// frames, so neither way unwinds.
 #include "platform/faults.h"
 
 #include <malloc.h>
@@ -53,22 +54,37 @@ void* FaultStackTop() {
   std::longjmp(activeGuard->start, 1);
 }
 
-[[noreturn]] void RunInstalledHandler() {
+// Switches to the stack whose top is given, calls routine() there and switches back.
+extern "C" void ZavCallOnStack(void (*routine)(), void* stackTop);
+asm(R"(
+    .text
+    .globl _ZavCallOnStack
+_ZavCallOnStack:
+    pushl %ebp
+    movl %esp, %ebp
+    movl 8(%ebp), %eax
+    movl 12(%ebp), %esp
+    andl $-16, %esp
+    call *%eax
+    movl %ebp, %esp
+    popl %ebp
+    ret
+)");
+
+void RunInstalledHandler() {
   win32::ResetFloatingPointUnit(takenControlWord);
-  handlerRunning = true;
   installedHandler(takenFault);
-  // A handler that returns breaks its contract; end as the platform would have.
-  ::ExitProcess(takenFault.code);
 }
 
-LONG TakeOver(EXCEPTION_POINTERS* pointers) {
+// Runs the handler; when it returns, the platform takes the fault over.
+void TakeOver(EXCEPTION_POINTERS* pointers) {
   takenRecord = *pointers->ExceptionRecord;
   takenRecord.ExceptionRecord = nullptr;
   takenContext = *pointers->ContextRecord;
   takenFault = win32::DescribeFault(takenRecord, takenContext);
   takenControlWord = win32::FaultControlWord(takenContext);
-  win32::RedirectContext(pointers->ContextRecord, RunInstalledHandler, FaultStackTop());
-  return EXCEPTION_CONTINUE_EXECUTION;
+  handlerRunning = true;  // stays set: the fault, and any later one, is the platform's now
+  ZavCallOnStack(RunInstalledHandler, FaultStackTop());
 }
 
 LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
@@ -79,7 +95,11 @@ LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
     win32::RedirectContext(pointers->ContextRecord, JumpToGuardStart, FaultStackTop());
     return EXCEPTION_CONTINUE_EXECUTION;
   }
-  if (code == EXCEPTION_STACK_OVERFLOW && installedHandler != nullptr) return TakeOver(pointers);
+  if (code == EXCEPTION_STACK_OVERFLOW && installedHandler != nullptr) {
+    TakeOver(pointers);
+    // The platform's own handling needs the stack the overflow used up; end as it would.
+    ::TerminateProcess(::GetCurrentProcess(), code);
+  }
   return EXCEPTION_CONTINUE_SEARCH;
 }
 
@@ -88,7 +108,7 @@ LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* pointers) {
   if (consulting) return EXCEPTION_EXECUTE_HANDLER;
   DWORD code = pointers->ExceptionRecord->ExceptionCode;
   if (win32::IsProcessorFault(code) && !handlerRunning && installedHandler != nullptr) {
-    return TakeOver(pointers);
+    TakeOver(pointers);
   }
   return previousFilter != nullptr ? previousFilter(pointers) : EXCEPTION_CONTINUE_SEARCH;
 }

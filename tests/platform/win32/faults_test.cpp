@@ -196,6 +196,23 @@ TEST_F(Win32FaultHandlerDeathTest, AFaultInsideTheHandlerIsLeftToThePlatform) {
       [](int code) { return code != 42 && code != 0; }, "");
 }
 
+// A handler that returns hands the fault to the platform, which ends the process with it.
+TEST_F(Win32FaultHandlerDeathTest, AHandlerThatReturnsLeavesTheFaultToThePlatform) {
+  auto describeOnly = [](const FaultInfo& fault) { Describe(fault); };
+  EXPECT_EXIT(
+      {
+        InstallFaultHandler(describeOnly);
+        ZavFaultWriteLow();
+      },
+      [](int code) { return (code & 0xFF) == 5; }, "fault C0000005 write");
+  EXPECT_EXIT(
+      {
+        InstallFaultHandler(describeOnly);
+        test::ExhaustStack();
+      },
+      [](int code) { return (code & 0xFF) == 0xFD; }, "fault C00000FD read");
+}
+
 TEST_F(Win32FaultHandlerDeathTest, AfterRemovalTheLastHandlerIsNoLongerCalled) {
   EXPECT_EXIT(
       {
