@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# check-codegen.sh <libzav_workloads.a> [objdump]
+# Fails unless the machine code of the measured loops does what the benchmark claims to
+# measure, so that a compiler upgrade or a refactoring cannot silently change it:
+#   - every fill has a true x87 division (fdiv) and overflow branches (jo) for its checked steps;
+#   - every element type has its own quicksort routine, which calls itself twice (both parts);
+#   - the currency and Comp sorts load with fild and compare with fcomi/fucomi;
+#   - the Int64 sort compares with integer instructions and never through the x87 unit;
+#   - the real48 sort calls (or inlines) both real48 conversions;
+#   - the array sizing zeros memory without calling memset.
+set -u
+library=$1
+objdump=${2:-objdump}
+[ -n "$objdump" ] || objdump=objdump
+listing=$(mktemp)
+trap 'rm -f "$listing"' EXIT
+"$objdump" -dr -C --no-show-raw-insn "$library" >"$listing" || { echo "cannot disassemble $library"; exit 1; }
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The body of one function: from its label to the next blank line. The name is matched as a
+# fixed string after the address, so template arguments need no escaping.
+body() { awk -v name="$1" 'index($0, "<" name) && /:$/ { on = 1; next } on && /^$/ { exit } on' "$listing"; }
+
+has() { grep -Eq "$2" <<<"$1"; }
+count() { grep -Ec "$2" <<<"$1"; }
+
+for type in Real Real48 Single Double Extended Currency Integer Byte ShortInt Word SmallInt \
+            Cardinal LongWord LongInt Comp Int64; do
+  fill=$(body "zaveredo::Fill$type()")
+  if [ -z "$fill" ]; then
+    fail "Fill$type not found"
+  else
+    has "$fill" '\sfdivr?p?\s' || fail "Fill$type has no x87 division"
+    [ "$(count "$fill" '\sjo\s')" -ge 2 ] || fail "Fill$type lacks the overflow branches of its index and count steps"
+  fi
+  sort=$(body "void zaveredo::QuickSortRange<zaveredo::sorting::${type}Traits>(")
+  if [ -z "$sort" ]; then
+    fail "no quicksort routine of its own for $type"
+    continue
+  fi
+  [ "$(count "$sort" "call.*QuickSortRange<zaveredo::sorting::${type}Traits>")" -ge 2 ] ||
+    fail "the $type quicksort does not call itself for both parts"
+  case $type in
+    Currency | Comp)
+      has "$sort" '\sfild' || fail "the $type sort does not load with fild"
+      has "$sort" '\sf(u)?comip?\s' || fail "the $type sort does not compare with fcomi/fucomi"
+      ;;
+    Int64)
+      has "$sort" '\s(cmp|sbb|sub)[lq]?\s' || fail "the Int64 sort has no integer compare"
+      has "$sort" '\sf(u)?com|\sfild' && fail "the Int64 sort compares through the x87 unit"
+      ;;
+    Real48)
+      has "$sort" 'Real48ToExtended' || fail "the real48 sort does not convert to extended"
+      has "$sort" 'ExtendedToReal48' || fail "the real48 sort does not convert back to real48"
+      ;;
+  esac
+done
+
+sizing=$(body "zaveredo::SizeArray(")
+[ -n "$sizing" ] || fail "SizeArray not found"
+has "$sizing" 'memset' && fail "SizeArray zeros through memset"
+
+if [ $failures -ne 0 ]; then
+  echo "check-codegen: $failures failure(s) in $library"
+  exit 1
+fi
+echo "check-codegen: the measured loops are as intended"
