@@ -25,9 +25,10 @@ const char* const kTypeNames[kElementTypeCount] = {
     "ShortInt", "Word",   "SmallInt", "Cardinal", "LongWord", "LongInt",  "Comp",    "Int64"};
 
 void PerElement(benchmark::State& state, std::int64_t count) {
-  state.counters["ns_per_element"] = benchmark::Counter(
-      static_cast<double>(count) * 1e-9,
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  // Seconds per element, shown with its SI prefix (n for nanoseconds).
+  state.counters["per_element"] =
+      benchmark::Counter(static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 void Fill(benchmark::State& state, ElementType type) {

@@ -14,8 +14,8 @@ void SeedRandomSource() {
     RandomSeed = platform::GetTickCount();
 }
 
-// Page-aligned: it runs inside the Comp and Int64 fill loops, whose speed depends on the low
-// twelve address bits of all the code they run (see docs/performance.md).
+// Page-aligned: it runs inside the Comp and Int64 fill loops, whose speed depends on where the
+// code they run lies (see docs/performance.md).
 [[gnu::aligned(4096)]] std::int32_t RandomBelow(std::int32_t n) {
   RandomSeed = RandomSeed * 134775813u + 1u;
   std::uint64_t product = std::uint64_t{static_cast<std::uint32_t>(n)} * RandomSeed;

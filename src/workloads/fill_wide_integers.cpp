@@ -2,9 +2,9 @@
 // through the general power routine and TruncToInt64, as the measured work prescribes.
 //
 // On this machine these loops, with their control-word changes, run at about 30 or about 160 ns
-// per element depending only on the low twelve bits of the addresses of the code they run. The
-// fills, Power and RandomBelow are therefore page-aligned, so link order cannot move those bits;
-// docs/performance.md has the measurements.
+// per element depending only on where their code and their static data lie. The fills, Power
+// and RandomBelow are page-aligned, so at least the placement of the code cannot change between
+// links; docs/performance.md has the measurements and what is still open.
 #include <cstdint>
 
 #include "runtime/checked.h"

@@ -14,15 +14,6 @@ using T = ElementType;
 
 class ArraysTest : public testing::WorkloadTest {};
 
-TEST_F(ArraysTest, WidthsArePacked) {
-  EXPECT_EQ(ElementWidth(T::kExtended), 10);
-  EXPECT_EQ(ElementWidth(T::kReal48), 6);
-  EXPECT_EQ(ElementWidth(T::kByte), 1);
-  EXPECT_EQ(ElementWidth(T::kSmallInt), 2);
-  EXPECT_EQ(ElementWidth(T::kSingle), 4);
-  EXPECT_EQ(ElementWidth(T::kComp), 8);
-}
-
 TEST_F(ArraysTest, SizingGivesElementCountZerosAndReleasingEmpties) {
   ElementCount = 1001;  // an odd byte count for every width, so the tail is zeroed too
   for (int k = 0; k < kElementTypeCount; ++k) {
@@ -49,13 +40,6 @@ TEST_F(ArraysTest, ReleaseAllEmptiesEveryArray) {
   ReleaseAllArrays();
   EXPECT_EQ(ArrayOf(T::kByte).length, 0);
   EXPECT_EQ(ArrayOf(T::kInt64).data, nullptr);
-}
-
-TEST_F(ArraysTest, ZeroCountGivesAnEmptyArray) {
-  ElementCount = 0;
-  SizeArray(T::kWord);
-  EXPECT_EQ(ArrayOf(T::kWord).length, 0);
-  EXPECT_EQ(ArrayOf(T::kWord).data, nullptr);
 }
 
 }  // namespace

@@ -32,15 +32,6 @@ class GeneratorsTest : public testing::WorkloadTest {
   }
 };
 
-TEST_F(GeneratorsTest, TheArrangedDrawIsTheWantedOne) {
-  for (std::uint32_t below : {255u, 100000u, 2147483647u}) {
-    for (std::uint32_t a : {0u, 1u, below / 2, below - 1}) {
-      RandomSeed = testing::SeedBeforeDraw(a, below);
-      EXPECT_EQ(RandomBelow(static_cast<std::int32_t>(below)), static_cast<std::int32_t>(a));
-    }
-  }
-}
-
 TEST_F(GeneratorsTest, FirstThreeRealValuesFromSeedZero) {
   ElementCount = 3;
   SizeArray(T::kReal);
