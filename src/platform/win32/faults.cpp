@@ -156,7 +156,12 @@ bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
     if (guard.report != nullptr) *guard.report = guard.fault;
     return false;
   }
-  body(context);
+  try {
+    body(context);
+  } catch (...) {
+    activeGuard = guard.outer;  // a C++ exception leaves the region like a return
+    throw;
+  }
   activeGuard = guard.outer;
   return true;
 }

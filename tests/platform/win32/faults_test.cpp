@@ -126,6 +126,20 @@ TEST(Win32GuardedRegion, LanguageExceptionsStillWorkAfterFaults) {
   EXPECT_THROW(RunFaultGuarded(thrower, nullptr, nullptr), std::logic_error);
 }
 
+TEST(Win32GuardedRegion, AGuardLeftByALanguageExceptionTakesNoLaterFault) {
+  auto body = [](void*) {
+    try {
+      RunFaultGuarded([](void*) { throw std::logic_error("out of the inner guard"); }, nullptr,
+                      nullptr);
+    } catch (const std::logic_error&) {
+    }
+    ZavFaultWriteLow();
+  };
+  FaultInfo fault;
+  EXPECT_FALSE(RunFaultGuarded(body, nullptr, &fault));
+  EXPECT_EQ(fault.code, kExceptionAccessViolation);
+}
+
 // Handlers for the unguarded cases run in death-test children: they describe the fault on
 // standard error and end the process with a code of their own.
 void Describe(const FaultInfo& fault) {
