@@ -28,3 +28,23 @@ std::uint32_t GetTickCount() {
 }
 
 }  // namespace zaveredo::platform
+
+// The C++ runtime's thread library imports GetTickCount64 for its timed waits, and Windows XP
+// has no such function: a program that imported it would not start there. This definition of
+// the import's pointer takes its place, so the program imports nothing newer than XP; the
+// 32-bit tick count is widened by counting its wraps, which is all those waits need.
+namespace {
+
+ULONGLONG WINAPI TickCount64() {
+  static DWORD last = 0;
+  static ULONGLONG wraps = 0;
+  DWORD now = ::GetTickCount();
+  if (now < last) ++wraps;
+  last = now;
+  return (wraps << 32) | now;
+}
+
+}  // namespace
+
+extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
+    TickCount64;
