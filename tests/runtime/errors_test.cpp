@@ -138,38 +138,40 @@ TEST(PremadeErrors, AreOneObjectEachWithTheirMessage) {
   EXPECT_EQ(PremadeOutOfMemory().Address(), nullptr);
 }
 
-// Each check fails in its own routine, so the address can be placed.
-[[gnu::noinline]] void IndexTooHigh() {
+// Each check fails in its own routine, so the address can be placed. The routines keep their
+// raise calls in line: a cold partition would put the call, and so the address, elsewhere.
+#define ZAV_CHECK_ROUTINE [[gnu::noinline, gnu::optimize("no-reorder-blocks-and-partition")]]
+ZAV_CHECK_ROUTINE void IndexTooHigh() {
   CheckIndex(3, 3);
 }
-[[gnu::noinline]] void IndexNegative() {
+ZAV_CHECK_ROUTINE void IndexNegative() {
   CheckIndex(-1, 3);
 }
-[[gnu::noinline]] void IndexAboveHigh() {
+ZAV_CHECK_ROUTINE void IndexAboveHigh() {
   CheckIndexHigh(4, 3);
 }
-[[gnu::noinline]] void IndexBelowZero() {
+ZAV_CHECK_ROUTINE void IndexBelowZero() {
   CheckIndexHigh(-1, 3);
 }
-[[gnu::noinline]] void ByteOutOfRange() {
+ZAV_CHECK_ROUTINE void ByteOutOfRange() {
   CheckRange(256, 0, 255);
 }
-[[gnu::noinline]] void ShortIntBelowRange() {
+ZAV_CHECK_ROUTINE void ShortIntBelowRange() {
   CheckRange(-129, -128, 127);
 }
-[[gnu::noinline]] void AddOverflows() {
+ZAV_CHECK_ROUTINE void AddOverflows() {
   volatile std::int32_t a = INT32_MAX;
   CheckedAdd<std::int32_t>(a, 1);
 }
-[[gnu::noinline]] void SubOverflows() {
+ZAV_CHECK_ROUTINE void SubOverflows() {
   volatile std::int32_t a = INT32_MIN;
   CheckedSub<std::int32_t>(a, 1);
 }
-[[gnu::noinline]] void MulOverflows() {
+ZAV_CHECK_ROUTINE void MulOverflows() {
   volatile std::int64_t a = INT64_MAX / 2 + 1;
   CheckedMul<std::int64_t>(a, 2);
 }
-[[gnu::noinline]] void UnsignedSubOverflows() {
+ZAV_CHECK_ROUTINE void UnsignedSubOverflows() {
   volatile std::uint32_t a = 0;
   CheckedSub<std::uint32_t>(a, 1u);
 }
