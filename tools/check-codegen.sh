@@ -7,7 +7,8 @@
 #   - the currency and Comp sorts load with fild and compare with fcomi/fucomi;
 #   - the Int64 sort compares with integer instructions and never through the x87 unit;
 #   - the real48 sort calls (or inlines) both real48 conversions;
-#   - the array sizing zeros memory without calling memset.
+#   - the array sizing zeros memory without calling memset;
+#   - Power and the Comp and Int64 fills lie in the sections of their shared code page.
 set -u
 library=$1
 objdump=${2:-objdump}
@@ -61,6 +62,16 @@ done
 sizing=$(body "zaveredo::SizeArray(")
 [ -n "$sizing" ] || fail "SizeArray not found"
 has "$sizing" 'memset' && fail "SizeArray zeros through memset"
+
+# Their speed depends on where they lie relative to each other (src/workloads/wide_fill_code.h).
+for function in 'zaveredo::Power(' 'zaveredo::FillComp()' 'zaveredo::FillInt64()'; do
+  section=$(awk -v name="$function" '/^Disassembly of section / { section = $4 }
+    index($0, "<" name) && /:$/ { print section; exit }' "$listing")
+  case $section in
+    *zaveredo_wide_*) ;;
+    *) fail "$function is not in the shared code page of the wide fills (section ${section:-none})" ;;
+  esac
+done
 
 if [ $failures -ne 0 ]; then
   echo "check-codegen: $failures failure(s) in $library"

@@ -14,9 +14,7 @@ void SeedRandomSource() {
     RandomSeed = platform::GetTickCount();
 }
 
-// Page-aligned: it runs inside the Comp and Int64 fill loops, whose speed depends on where the
-// code they run lies (see docs/performance.md).
-[[gnu::aligned(4096)]] std::int32_t RandomBelow(std::int32_t n) {
+std::int32_t RandomBelow(std::int32_t n) {
   RandomSeed = RandomSeed * 134775813u + 1u;
   std::uint64_t product = std::uint64_t{static_cast<std::uint32_t>(n)} * RandomSeed;
   return static_cast<std::int32_t>(product >> 32);

@@ -1,10 +1,8 @@
 // The Comp and Int64 generators. Their draw bound 2^31 - 1 is computed twice per element
 // through the general power routine and TruncToInt64, as the measured work prescribes.
 //
-// On this machine these loops, with their control-word changes, run at about 30 or about 160 ns
-// per element depending only on where their code and their static data lie. The fills, Power
-// and RandomBelow are page-aligned, so at least the placement of the code cannot change between
-// links; docs/performance.md has the measurements and what is still open.
+// The two fills follow Power in the page they share with it (wide_fill_code.h): their speed
+// depends on where their code lies relative to Power's.
 #include <cstdint>
 
 #include "runtime/checked.h"
@@ -16,6 +14,7 @@
 #include "workloads/guarded_divide.h"
 #include "workloads/int64_conversions.h"
 #include "workloads/power.h"
+#include "workloads/wide_fill_code.h"
 #include "workloads/x87.h"
 
 namespace zaveredo {
@@ -39,7 +38,7 @@ const long double kBoundExponent = 31.0L;
 
 }  // namespace
 
-[[gnu::aligned(4096)]] void FillComp() {
+[[ZAV_WIDE_FILL_CODE("2"), gnu::aligned(64)]] void FillComp() {
   FillLoop([](std::int32_t i) {
     std::int64_t v = DrawWide();
     DynamicArray& array = ArrayOf(ElementType::kComp);
@@ -48,7 +47,7 @@ const long double kBoundExponent = 31.0L;
   });
 }
 
-[[gnu::aligned(4096)]] void FillInt64() {
+[[ZAV_WIDE_FILL_CODE("3"), gnu::aligned(64)]] void FillInt64() {
   FillLoop([](std::int32_t i) {
     std::int64_t v = DrawWide();
     DynamicArray& array = ArrayOf(ElementType::kInt64);

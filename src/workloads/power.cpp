@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "workloads/int64_conversions.h"
+#include "workloads/wide_fill_code.h"
 #include "workloads/x87.h"
 
 namespace zaveredo {
@@ -56,8 +57,11 @@ long double ExponentialPower(long double base, long double exponent) {
 
 }  // namespace
 
-// Page-aligned, like the Comp and Int64 fills and RandomBelow: see fill_wide_integers.cpp.
-[[gnu::aligned(4096)]] long double Power(const long double& base, const long double& exponent) {
+asm(ZAV_WIDE_FILL_PAGE_START);
+
+// First in the page it shares with the Comp and Int64 fills: see wide_fill_code.h.
+[[ZAV_WIDE_FILL_CODE("1"), gnu::aligned(64)]] long double Power(const long double& base,
+                                                                const long double& exponent) {
   if (exponent == 0.0L) return 1.0L;
   if (base == 0.0L && exponent > 0.0L) return 0.0L;
   long double whole = WholePart(exponent);
