@@ -15,17 +15,9 @@ using testing::TakeIoResult;
 
 constexpr char kMark = 26;
 
-class TextStreamAppendTest : public ::testing::Test {
+class TextStreamAppendTest : public testing::FileStreamTest {
  protected:
-  void SetUp() override {
-    TakeIoResult();
-    path_ = scratch_.PathOf("results.txt");
-    BindTextStream(stream_, path_.c_str());
-  }
-  void TearDown() override {
-    if (stream_.mode != kModeClosed) CloseTextStream(stream_);
-    TakeIoResult();
-  }
+  TextStreamAppendTest() : FileStreamTest("results.txt") {}
   // Appends "NEW" to a file holding the bytes and returns what the file holds after the open
   // and after the close.
   std::pair<std::string, std::string> AppendTo(const std::string& bytes) {
@@ -40,10 +32,6 @@ class TextStreamAppendTest : public ::testing::Test {
     EXPECT_EQ(TakeIoResult(), 0);
     return {opened, FileBytes(path_)};
   }
-
-  ScratchDirectory scratch_;
-  std::string path_;
-  TextStream stream_;
 };
 
 TEST_F(TextStreamAppendTest, WritesAfterTheLastByte) {

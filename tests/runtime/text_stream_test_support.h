@@ -2,6 +2,8 @@
 // pending I/O result taken without letting it escape.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -69,5 +71,23 @@ inline std::vector<std::string> ReadLines(TextStream& stream, int count) {
   }
   return lines;
 }
+
+// A stream bound to a file of the given name in a scratch directory, closed after each test.
+class FileStreamTest : public ::testing::Test {
+ protected:
+  explicit FileStreamTest(const char* fileName) : path_(scratch_.PathOf(fileName)) {}
+  void SetUp() override {
+    TakeIoResult();
+    BindTextStream(stream_, path_.c_str());
+  }
+  void TearDown() override {
+    if (stream_.mode != kModeClosed) CloseTextStream(stream_);
+    TakeIoResult();
+  }
+
+  ScratchDirectory scratch_;
+  std::string path_;
+  TextStream stream_;
+};
 
 }  // namespace zaveredo::testing

@@ -13,25 +13,13 @@ using testing::PutFileBytes;
 using testing::ScratchDirectory;
 using testing::TakeIoResult;
 
-class TextStreamWriteTest : public ::testing::Test {
+class TextStreamWriteTest : public testing::FileStreamTest {
  protected:
-  void SetUp() override {
-    TakeIoResult();
-    path_ = scratch_.PathOf("out.txt");
-    BindTextStream(stream_, path_.c_str());
-  }
-  void TearDown() override {
-    if (stream_.mode != kModeClosed) CloseTextStream(stream_);
-    TakeIoResult();
-  }
+  TextStreamWriteTest() : FileStreamTest("out.txt") {}
   void Create() {
     CreateTextStream(stream_);
     ASSERT_EQ(TakeIoResult(), 0);
   }
-
-  ScratchDirectory scratch_;
-  std::string path_;
-  TextStream stream_;
 };
 
 TEST_F(TextStreamWriteTest, CreateTruncatesAnExistingFileAtOnce) {
