@@ -7,8 +7,8 @@
 #include "probe/clock_rate.h"
 #include "probe/processor.h"
 #include "probe/windows_name.h"
-#include "runtime/format_decimal.h"
-#include "runtime/integer_text.h"
+#include "runtime/format/format_decimal.h"
+#include "runtime/format/integer_text.h"
 
 namespace zaveredo {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "runtime/text_stream.h"
+#include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 

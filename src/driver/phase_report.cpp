@@ -3,7 +3,7 @@
 #include "driver/phase.h"
 #include "driver/statements.h"
 #include "driver/texts.h"
-#include "runtime/format_decimal.h"
+#include "runtime/format/format_decimal.h"
 
 namespace zaveredo {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "runtime/separators.h"
-#include "runtime/text_stream.h"
+#include "runtime/format/separators.h"
+#include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 

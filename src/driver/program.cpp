@@ -4,9 +4,9 @@
 
 #include "driver/run.h"
 #include "driver/startup.h"
-#include "runtime/errors.h"
-#include "runtime/premade_errors.h"
-#include "runtime/termination.h"
+#include "runtime/errors/errors.h"
+#include "runtime/errors/premade_errors.h"
+#include "runtime/errors/termination.h"
 
 namespace zaveredo {
 

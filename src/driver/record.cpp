@@ -1,7 +1,7 @@
 #include "driver/record.h"
 
 #include "driver/statements.h"
-#include "runtime/file_services.h"
+#include "runtime/text/file_services.h"
 
 namespace zaveredo {
 

@@ -2,7 +2,7 @@
 // by ";". An existing file is extended after one line end; a missing one is created.
 #pragma once
 
-#include "runtime/text_stream.h"
+#include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 

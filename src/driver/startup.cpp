@@ -2,10 +2,10 @@
 
 #include "driver/texts.h"
 #include "probe/windows_name.h"
+#include "runtime/errors/messages.h"
+#include "runtime/errors/termination.h"
+#include "runtime/format/separators.h"
 #include "runtime/fpu.h"
-#include "runtime/messages.h"
-#include "runtime/separators.h"
-#include "runtime/termination.h"
 #include "workloads/arrays.h"
 
 namespace zaveredo {

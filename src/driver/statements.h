@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/text_stream.h"
+#include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 

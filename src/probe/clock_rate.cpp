@@ -5,8 +5,8 @@
 
 #include "platform/scheduling.h"
 #include "probe/clock_rate_hooks.h"
-#include "runtime/checked.h"
-#include "runtime/error_guard.h"
+#include "runtime/errors/checked.h"
+#include "runtime/errors/error_guard.h"
 #include "workloads/guarded_divide.h"
 #include "workloads/x87.h"
 

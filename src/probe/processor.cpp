@@ -4,7 +4,7 @@
 
 #include "platform/system.h"
 #include "probe/registry_reader.h"
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 
 namespace zaveredo {
 

@@ -1,7 +1,7 @@
 #include "probe/registry_reader.h"
 
 #include "platform/codepage.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
 
 namespace zaveredo {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
 #include "runtime/x87_arithmetic.h"
 
 namespace zaveredo {

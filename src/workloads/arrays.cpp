@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "runtime/checked.h"
-#include "runtime/errors.h"
+#include "runtime/errors/checked.h"
+#include "runtime/errors/errors.h"
 #include "workloads/element_count.h"
 
 namespace zaveredo {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 #include "workloads/element_formats.h"
 #include "workloads/real48.h"
 #include "workloads/x87.h"

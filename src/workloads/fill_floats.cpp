@@ -1,7 +1,7 @@
 // The generators of the floating types and currency: a draw below 100000 divided by K.
 #include <cstdint>
 
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 #include "runtime/random.h"
 #include "workloads/arrays.h"
 #include "workloads/constants.h"

@@ -2,7 +2,7 @@
 // integer, shifted down for the signed types, range-checked, then stored.
 #include <cstdint>
 
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 #include "runtime/random.h"
 #include "workloads/arrays.h"
 #include "workloads/constants.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 #include "workloads/element_count.h"
 
 namespace zaveredo {

@@ -5,7 +5,7 @@
 // depends on where their code lies relative to Power's.
 #include <cstdint>
 
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 #include "runtime/random.h"
 #include "workloads/arrays.h"
 #include "workloads/constants.h"

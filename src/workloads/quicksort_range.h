@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "runtime/checked.h"
+#include "runtime/errors/checked.h"
 
 namespace zaveredo {
 

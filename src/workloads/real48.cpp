@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
 #include "workloads/x87.h"
 
 namespace zaveredo {

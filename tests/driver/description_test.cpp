@@ -4,16 +4,16 @@
 
 #include <string>
 
-#include "driver/temp_directory.h"
 #include "probe/clock_rate_hooks.h"
 #include "probe/processor.h"
 #include "probe/windows_name.h"
 #include "runtime/fpu.h"
+#include "tests/driver/temp_directory.h"
 
 namespace zaveredo {
 namespace {
 
-using testing::FileBytes;
+using test_support::FileBytes;
 
 TextStream console{};
 std::string consoleWhileMeasuring;
@@ -42,7 +42,7 @@ class DescriptionTest : public ::testing::Test {
   }
   void TearDown() override { SetClockRateHooksForTesting(previous_); }
 
-  testing::TempDirectory directory_;
+  test_support::TempDirectory directory_;
   TextStream results_{};
   ClockRateHooks previous_{};
 };

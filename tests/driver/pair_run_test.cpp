@@ -6,16 +6,16 @@
 #include <string>
 
 #include "driver/phase_report.h"
-#include "driver/temp_directory.h"
 #include "runtime/fpu.h"
 #include "runtime/time_of_day.h"
+#include "tests/driver/temp_directory.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
 
 namespace zaveredo {
 namespace {
 
-using testing::FileBytes;
+using test_support::FileBytes;
 
 constexpr Separators kGerman{',', '.'};
 constexpr Separators kEnglish{'.', ','};
@@ -77,7 +77,7 @@ class PairRunTest : public ::testing::Test {
     CloseTextStream(results_);
   }
 
-  testing::TempDirectory directory_;
+  test_support::TempDirectory directory_;
   TextStream console_;
   TextStream results_;
 };

@@ -6,18 +6,18 @@
 #include <string>
 
 #include "driver/statements.h"
-#include "driver/temp_directory.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
+#include "tests/driver/temp_directory.h"
 
 namespace zaveredo {
 namespace {
 
-using testing::FileBytes;
-using testing::PutFile;
+using test_support::FileBytes;
+using test_support::PutFile;
 
 class RecordTest : public ::testing::Test {
  protected:
-  testing::TempDirectory directory_;
+  test_support::TempDirectory directory_;
   TextStream file_;
 };
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-namespace zaveredo::testing {
+namespace zaveredo::test_support {
 
 class TempDirectory {
  public:
@@ -41,4 +41,4 @@ inline void PutFile(const std::string& name, const std::string& bytes) {
   std::ofstream(name, std::ios::binary) << bytes;
 }
 
-}  // namespace zaveredo::testing
+}  // namespace zaveredo::test_support

@@ -8,7 +8,7 @@
 
 #include "platform/scheduling.h"
 #include "probe/clock_rate_hooks.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
 
 namespace zaveredo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "probe/processor.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
 
 namespace zaveredo {
 namespace {

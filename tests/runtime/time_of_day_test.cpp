@@ -7,10 +7,10 @@
 #include <random>
 #include <string>
 
-#include "runtime/decimal_model.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
+#include "runtime/errors/messages.h"
 #include "runtime/fpu.h"
-#include "runtime/messages.h"
+#include "tests/runtime/format/decimal_model.h"
 
 namespace zaveredo {
 namespace {

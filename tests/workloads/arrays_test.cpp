@@ -4,15 +4,15 @@
 
 #include <cstdint>
 
-#include "runtime/errors.h"
-#include "workload_test.h"
+#include "runtime/errors/errors.h"
+#include "tests/workloads/workload_test.h"
 
 namespace zaveredo {
 namespace {
 
 using T = ElementType;
 
-class ArraysTest : public testing::WorkloadTest {};
+class ArraysTest : public test_support::WorkloadTest {};
 
 TEST_F(ArraysTest, SizingGivesElementCountZerosAndReleasingEmpties) {
   ElementCount = 1001;  // an odd byte count for every width, so the tail is zeroed too

@@ -1,6 +1,6 @@
 // The floating-point errors of the workloads are real processor faults under the run's control
 // word, and become the error kinds the report names.
-#include "runtime/fault_errors.h"
+#include "runtime/errors/fault_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "platform/faults.h"
 #include "runtime/fpu.h"
-#include "workload_test.h"
+#include "tests/workloads/workload_test.h"
 #include "workloads/guarded_divide.h"
 #include "workloads/int64_conversions.h"
 #include "workloads/x87.h"
@@ -44,7 +44,7 @@ std::string KindOfFault(void (*run)()) {
   return kind;
 }
 
-class FaultErrorsTest : public testing::WorkloadTest {};
+class FaultErrorsTest : public test_support::WorkloadTest {};
 
 TEST_F(FaultErrorsTest, DivisionByZeroRaisesZeroDivide) {
   EXPECT_EQ(KindOfFault([] {

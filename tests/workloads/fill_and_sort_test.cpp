@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "workload_test.h"
+#include "tests/workloads/workload_test.h"
 #include "workloads/element_formats.h"
 #include "workloads/phase_work.h"
 #include "workloads/real48.h"
@@ -18,7 +18,7 @@ namespace {
 using T = ElementType;
 constexpr std::int32_t kCount = 200000;
 
-class FillAndSortTest : public testing::WorkloadTest {
+class FillAndSortTest : public test_support::WorkloadTest {
  protected:
   // Fills the type's array from a fixed seed and returns a copy of it.
   template <typename Element>

@@ -7,26 +7,26 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/errors.h"
-#include "workload_test.h"
+#include "runtime/errors/errors.h"
+#include "tests/workloads/workload_test.h"
 #include "workloads/element_formats.h"
 #include "workloads/phase_work.h"
 
 namespace zaveredo {
 namespace {
 
-using testing::FirstElement;
-using testing::PrepareOneDraw;
+using test_support::FirstElement;
+using test_support::PrepareOneDraw;
 using T = ElementType;
 
-class GeneratorsTest : public testing::WorkloadTest {
+class GeneratorsTest : public test_support::WorkloadTest {
  protected:
   // Fills a one-element array of the type after arranging its draw to be a.
   template <typename Element>
   Element FillOne(T type, std::uint32_t a, std::uint32_t below) {
     PrepareOneDraw(type, a, below);
     WorkOf(type).fill();
-    EXPECT_EQ(RandomSeed, testing::SeedBeforeDraw(a, below) * 134775813u + 1u)
+    EXPECT_EQ(RandomSeed, test_support::SeedBeforeDraw(a, below) * 134775813u + 1u)
         << "exactly one draw per element";
     return FirstElement<Element>(type);
   }
@@ -123,7 +123,7 @@ TEST_F(GeneratorsTest, WritesExactlyElementCountElementsAndDrawsOncePerElement) 
   ElementCount = 5;
   SizeArray(T::kWord);
   ElementCount = 4;  // one element fewer than the array holds: the last stays zero
-  RandomSeed = testing::SeedBeforeDraw(65534, 65535);
+  RandomSeed = test_support::SeedBeforeDraw(65534, 65535);
   std::uint32_t seed = RandomSeed;
   FillWord();
   for (int k = 0; k < 4; ++k) seed = seed * 134775813u + 1u;

@@ -4,13 +4,13 @@
 
 #include <cmath>
 
-#include "workload_test.h"
+#include "tests/workloads/workload_test.h"
 #include "workloads/constants.h"
 
 namespace zaveredo {
 namespace {
 
-class GuardedDivideTest : public testing::WorkloadTest {};
+class GuardedDivideTest : public test_support::WorkloadTest {};
 
 // A normal divisor in [1, 2) whose fraction begins with the seven given bits.
 long double DivisorWithLeadingBits(unsigned bits) {

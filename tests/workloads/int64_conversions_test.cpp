@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "runtime/fpu.h"
-#include "workload_test.h"
+#include "tests/workloads/workload_test.h"
 
 namespace zaveredo {
 namespace {
 
-class Int64ConversionsTest : public testing::WorkloadTest {};
+class Int64ConversionsTest : public test_support::WorkloadTest {};
 
 TEST_F(Int64ConversionsTest, RoundingTiesGoToEven) {
   EXPECT_EQ(RoundToInt64(0.5L), 0);

@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "workload_test.h"
+#include "tests/workloads/workload_test.h"
 
 namespace zaveredo {
 namespace {
 
-class PowerTest : public testing::WorkloadTest {};
+class PowerTest : public test_support::WorkloadTest {};
 
 TEST_F(PowerTest, IntegralExponentsAreExact) {
   EXPECT_EQ(Power(2.0L, 31.0L), 2147483648.0L);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/errors.h"
-#include "workload_test.h"
+#include "runtime/errors/errors.h"
+#include "tests/workloads/workload_test.h"
 #include "workloads/element_traits.h"
 #include "workloads/quicksort_range.h"
 #include "workloads/real48.h"
@@ -14,7 +14,7 @@
 namespace zaveredo {
 namespace {
 
-class QuicksortTest : public testing::WorkloadTest {};
+class QuicksortTest : public test_support::WorkloadTest {};
 
 template <typename Element>
 std::vector<Element> Sorted(void (*sort)(Element*, std::int32_t), std::vector<Element> values) {

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/errors.h"
-#include "workload_test.h"
+#include "runtime/errors/errors.h"
+#include "tests/workloads/workload_test.h"
 
 namespace zaveredo {
 namespace {
@@ -30,7 +30,7 @@ Bytes ToReal48(long double value) {
   return BytesOf(r);
 }
 
-class Real48Test : public testing::WorkloadTest {};
+class Real48Test : public test_support::WorkloadTest {};
 
 TEST_F(Real48Test, ReadsTheEdgePatterns) {
   EXPECT_EQ(Real48ToExtended(MakeReal48({0x81, 0, 0, 0, 0, 0})), 1.0L);

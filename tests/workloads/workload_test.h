@@ -12,7 +12,7 @@
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
 
-namespace zaveredo::testing {
+namespace zaveredo::test_support {
 
 class WorkloadTest : public ::testing::Test {
  protected:
@@ -53,4 +53,4 @@ inline long double ExtendedFromBytes(const std::uint8_t (&bytes)[10]) {
   return value;
 }
 
-}  // namespace zaveredo::testing
+}  // namespace zaveredo::test_support

@@ -8,8 +8,8 @@
 #include <csignal>
 #include <stdexcept>
 
-#include "runtime/fault_makers.h"
 #include "runtime/fpu.h"
+#include "tests/runtime/errors/fault_makers.h"
 
 namespace zaveredo::platform {
 namespace {
@@ -28,10 +28,10 @@ FaultInfo FaultOf(void (*routine)()) {
 }
 
 TEST(Faults, AccessViolationTellsReadFromWriteAndTheAddress) {
-  FaultInfo write = FaultOf(&testing::WriteToLowAddress);
+  FaultInfo write = FaultOf(&test_support::WriteToLowAddress);
   EXPECT_TRUE(write.isWrite);
   EXPECT_EQ(write.accessAddress, reinterpret_cast<const void*>(0x10));
-  FaultInfo read = FaultOf(&testing::ReadFromLowAddress);
+  FaultInfo read = FaultOf(&test_support::ReadFromLowAddress);
   EXPECT_EQ(read.code, kExceptionAccessViolation);
   EXPECT_FALSE(read.isWrite);
   EXPECT_EQ(read.accessAddress, reinterpret_cast<const void*>(0x10));
@@ -55,17 +55,17 @@ TEST(Faults, BusErrorIsAnAccessViolation) {
   close(fd);
   EXPECT_EQ(fault.code, kExceptionAccessViolation);
   EXPECT_EQ(fault.accessAddress, page);
-  EXPECT_TRUE(testing::InsideRoutine(fault.address, &ReadBeyondFileEnd));
+  EXPECT_TRUE(test_support::InsideRoutine(fault.address, &ReadBeyondFileEnd));
 }
 
 void OverflowStack() {
-  testing::ExhaustStack(0);
+  test_support::ExhaustStack(0);
 }
 
 TEST(Faults, DeepRecursionIsAStackOverflowAndTheStackIsUsableAfterwards) {
   EXPECT_EQ(FaultOf(&OverflowStack).code, kExceptionStackOverflow);
   EXPECT_EQ(FaultOf(&OverflowStack).code, kExceptionStackOverflow);
-  EXPECT_EQ(FaultOf(&testing::WriteToLowAddress).code, kExceptionAccessViolation);
+  EXPECT_EQ(FaultOf(&test_support::WriteToLowAddress).code, kExceptionAccessViolation);
 }
 
 [[gnu::noinline]] void ReadTimeStampCounter() {
@@ -74,10 +74,15 @@ TEST(Faults, DeepRecursionIsAStackOverflowAndTheStackIsUsableAfterwards) {
 
 TEST(Faults, ForbiddenTimeStampCounterIsAPrivilegedInstruction) {
   if (prctl(PR_SET_TSC, PR_TSC_SIGSEGV, 0, 0, 0) != 0) GTEST_SKIP() << "cannot forbid rdtsc";
-  FaultInfo fault = FaultOf(&ReadTimeStampCounter);
+  FaultInfo fault;
+  bool completed =
+      RunFaultGuarded(&CallRoutine, reinterpret_cast<void*>(&ReadTimeStampCounter), &fault);
+  ResetFpu();
   prctl(PR_SET_TSC, PR_TSC_ENABLE, 0, 0, 0);
+  // Some hypervisors accept the setting but never trap the instruction.
+  if (completed) GTEST_SKIP() << "this machine does not enforce a forbidden rdtsc";
   EXPECT_EQ(fault.code, kExceptionPrivInstruction);
-  EXPECT_TRUE(testing::InsideRoutine(fault.address, &ReadTimeStampCounter));
+  EXPECT_TRUE(test_support::InsideRoutine(fault.address, &ReadTimeStampCounter));
 }
 
 struct Nesting {
@@ -87,14 +92,14 @@ struct Nesting {
 };
 
 void InnerFaults(void*) {
-  testing::IllegalInstruction();
+  test_support::IllegalInstruction();
 }
 
 void OuterRunsInner(void* context) {
   auto* n = static_cast<Nesting*>(context);
   n->innerCompleted = RunFaultGuarded(&InnerFaults, nullptr, &n->innerFault);
   n->outerContinued = true;
-  testing::WriteToLowAddress();
+  test_support::WriteToLowAddress();
 }
 
 TEST(Faults, EachFaultGoesToTheInnermostGuard) {
@@ -117,7 +122,7 @@ void OuterCatchesThenFaults(void*) {
     RunFaultGuarded(&Throws, nullptr, &ignored);
   } catch (const std::runtime_error&) {
   }
-  testing::WriteToLowAddress();  // must reach this guard, not the one the exception left
+  test_support::WriteToLowAddress();  // must reach this guard, not the one the exception left
 }
 
 TEST(Faults, ExceptionLeavingABodyLeavesItsGuardToo) {
@@ -145,13 +150,13 @@ void LeaveToPlatform(const FaultInfo&) {}
 
 void FaultWith(FaultHandler handler) {
   InstallFaultHandler(handler);
-  testing::WriteToLowAddress();
+  test_support::WriteToLowAddress();
 }
 
 void FaultWithoutHandler() {
   InstallFaultHandler(&ExitWithLowByteOfCode);
   RemoveFaultHandler();
-  testing::IntegerDivideByZero();
+  test_support::IntegerDivideByZero();
 }
 
 TEST(FaultsDeathTest, HandlerTakesFaultsOutsideGuardsOrLeavesThemToThePlatform) {

@@ -1,4 +1,4 @@
-#include "platform/win32/fault_sources.h"
+#include "tests/platform/win32/fault_sources.h"
 
 // Each routine sets the control word it needs itself: faults must not depend on the caller's.
 asm(R"(

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "platform/win32/fault_sources.h"
 #include "platform/win32/windows_api.h"
+#include "tests/platform/win32/fault_sources.h"
 
 namespace zaveredo::platform {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/win32/scratch_directory.h"
 #include "platform/win32/windows_api.h"
+#include "tests/platform/win32/scratch_directory.h"
 
 namespace zaveredo::platform {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/win32/test_registry_key.h"
 #include "platform/win32/windows_api.h"
+#include "tests/platform/win32/test_registry_key.h"
 
 namespace zaveredo::platform {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/codepage.h"
-#include "probe/posix/installed_store.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
+#include "tests/probe/posix/installed_store.h"
 
 namespace zaveredo {
 namespace {
@@ -121,8 +121,6 @@ TEST(ProcessorProbeTest, ThisMachinesProcessorAsTheKernelDescribesIt) {
   std::string name = GetProcessorName();
   std::size_t slash = name.rfind('/');
   ASSERT_NE(slash, std::string::npos);
-  // The kernel trims the brand string's blanks; the registry keeps them.
-  EXPECT_EQ(Trimmed(name.substr(0, slash)), Trimmed(kernel["model name"]));
   if (kernel.count("cpu family") && kernel.count("model") && kernel.count("stepping")) {
     std::string fields = " Family " + kernel["cpu family"] + " Model " + kernel["model"] +
                          " Stepping " + kernel["stepping"];
@@ -130,6 +128,12 @@ TEST(ProcessorProbeTest, ThisMachinesProcessorAsTheKernelDescribesIt) {
     EXPECT_GE(identifier.size(), fields.size());
     EXPECT_EQ(identifier.substr(identifier.find(' ')), fields);
   }
+  // The kernel trims the brand string's blanks; the registry keeps them. The kernel read the
+  // brand at boot: a virtual machine resumed on another host may now answer with another one.
+  std::string brand = Trimmed(name.substr(0, slash));
+  if (brand != Trimmed(kernel["model name"]))
+    GTEST_SKIP() << "the processor now names itself \"" << brand << "\", the kernel booted with \""
+                 << kernel["model name"] << "\"";
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/codepage.h"
-#include "probe/posix/installed_store.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
+#include "tests/probe/posix/installed_store.h"
 
 namespace zaveredo {
 namespace {

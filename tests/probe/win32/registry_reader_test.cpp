@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/codepage.h"
-#include "platform/win32/test_registry_key.h"
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
+#include "tests/platform/win32/test_registry_key.h"
 
 namespace zaveredo {
 namespace {

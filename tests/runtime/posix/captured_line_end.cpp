@@ -1,9 +1,9 @@
-#include "runtime/captured_line_end.h"
+#include "tests/runtime/errors/captured_line_end.h"
 
-namespace zaveredo::testing {
+namespace zaveredo::test_support {
 
 const char* CapturedLineEnd() {
   return "\r\n";
 }
 
-}  // namespace zaveredo::testing
+}  // namespace zaveredo::test_support

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace zaveredo::testing {
+namespace zaveredo::test_support {
 
 struct ChildOutcome {
   int exitCode = -1;  // -1 when the child did not exit by itself
@@ -59,4 +59,4 @@ inline ChildOutcome RunInChild(void (*body)(), ChildPipes pipes = ChildPipes::kS
   return outcome;
 }
 
-}  // namespace zaveredo::testing
+}  // namespace zaveredo::test_support

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/codepage_convert.h"
-#include "runtime/file_services.h"
+#include "runtime/format/left_chars.h"
+#include "runtime/text/file_services.h"
 
 namespace zaveredo {
 namespace {

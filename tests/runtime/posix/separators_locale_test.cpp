@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "runtime/format_decimal.h"
-#include "runtime/separators.h"
+#include "runtime/format/format_decimal.h"
+#include "runtime/format/separators.h"
 
 namespace zaveredo {
 namespace {

@@ -6,18 +6,18 @@
 #include <vector>
 
 #include "platform/codepage.h"
-#include "runtime/checked.h"
-#include "runtime/errors.h"
-#include "runtime/fault_makers.h"
-#include "runtime/posix/child_process.h"
-#include "runtime/termination.h"
-#include "runtime/text_stream.h"
+#include "runtime/errors/checked.h"
+#include "runtime/errors/errors.h"
+#include "runtime/errors/termination.h"
+#include "runtime/text/text_stream.h"
+#include "tests/runtime/errors/fault_makers.h"
+#include "tests/runtime/posix/child_process.h"
 
 namespace zaveredo {
 namespace {
 
-using testing::ChildPipes;
-using testing::RunInChild;
+using test_support::ChildPipes;
+using test_support::RunInChild;
 
 [[gnu::noinline]] void FailRangeCheck() {
   CheckIndex(-1, 4);
@@ -35,7 +35,7 @@ void PrintThenFailRangeCheck() {
 }
 
 TEST(TerminationOutput, ReportGoesToStandardErrorAfterWaitingOutput) {
-  testing::ChildOutcome separate = RunInChild(&PrintThenFailRangeCheck);
+  test_support::ChildOutcome separate = RunInChild(&PrintThenFailRangeCheck);
   EXPECT_EQ(separate.exitCode, 1);
   EXPECT_EQ(separate.output, "Zeile ohne Ende");
   EXPECT_EQ(separate.error.rfind("Exception ERangeError in Modul ", 0), 0u) << separate.error;
@@ -43,7 +43,7 @@ TEST(TerminationOutput, ReportGoesToStandardErrorAfterWaitingOutput) {
   ASSERT_GT(separate.error.size(), tail.size());
   EXPECT_EQ(separate.error.substr(separate.error.size() - tail.size()), tail);
 
-  testing::ChildOutcome shared = RunInChild(&PrintThenFailRangeCheck, ChildPipes::kShared);
+  test_support::ChildOutcome shared = RunInChild(&PrintThenFailRangeCheck, ChildPipes::kShared);
   EXPECT_EQ(shared.output, "Zeile ohne Ende" + separate.error);
 }
 
@@ -55,14 +55,14 @@ void PrintThenEnd() {
 }
 
 TEST(TerminationOutput, NormalEndWritesOutStandardOutputAndExitsWithZero) {
-  testing::ChildOutcome outcome = RunInChild(&PrintThenEnd);
+  test_support::ChildOutcome outcome = RunInChild(&PrintThenEnd);
   EXPECT_EQ(outcome.exitCode, 0);
   EXPECT_EQ(outcome.output, "ENTER zum Beenden");
   EXPECT_EQ(outcome.error, "");
 }
 
 TEST(TerminationOutput, FailingWriteOutAtTheEndKeepsTheExitCode) {
-  testing::ChildOutcome outcome = RunInChild(&PrintThenEnd, ChildPipes::kOutputReaderGone);
+  test_support::ChildOutcome outcome = RunInChild(&PrintThenEnd, ChildPipes::kOutputReaderGone);
   EXPECT_EQ(outcome.exitCode, 0);
   EXPECT_EQ(outcome.error, "");
 }
@@ -76,7 +76,7 @@ void ReportWithoutMachinery() {
 }
 
 TEST(TerminationOutput, WithoutMachineryTheFallbackLineGoesToStandardOutput) {
-  testing::ChildOutcome outcome = RunInChild(&ReportWithoutMachinery);
+  test_support::ChildOutcome outcome = RunInChild(&ReportWithoutMachinery);
   EXPECT_EQ(outcome.exitCode, 201);
   EXPECT_EQ(outcome.output, "vorherRuntime error 201 at 004A2B3C\r\n");
   EXPECT_EQ(outcome.error, "");
@@ -89,7 +89,7 @@ void IoErrorWithoutMachinery() {
 }
 
 TEST(TerminationOutput, FallbackForAnIoErrorUsesItsCode) {
-  testing::ChildOutcome outcome = RunInChild(&IoErrorWithoutMachinery);
+  test_support::ChildOutcome outcome = RunInChild(&IoErrorWithoutMachinery);
   EXPECT_EQ(outcome.exitCode, 32);
   EXPECT_EQ(outcome.output, "Runtime error  32 at 00000010\r\n");
 }
@@ -97,11 +97,11 @@ TEST(TerminationOutput, FallbackForAnIoErrorUsesItsCode) {
 void FaultAfterRemoval() {
   InstallErrorMachinery();
   RemoveErrorMachinery();
-  testing::WriteToLowAddress();
+  test_support::WriteToLowAddress();
 }
 
 TEST(TerminationOutput, FaultAfterTheMachineryIsRemovedGivesTheFallbackLine) {
-  testing::ChildOutcome outcome = RunInChild(&FaultAfterRemoval);
+  test_support::ChildOutcome outcome = RunInChild(&FaultAfterRemoval);
   EXPECT_EQ(outcome.exitCode, 216);
   EXPECT_EQ(outcome.output.rfind("Runtime error 216 at ", 0), 0u) << outcome.output;
   EXPECT_EQ(outcome.output.size(), 31u);

@@ -10,14 +10,14 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/text_stream.h"
-#include "runtime/text_stream_test_support.h"
+#include "runtime/text/text_stream.h"
+#include "tests/runtime/text/text_stream_test_support.h"
 
 namespace zaveredo {
 namespace {
 
-using testing::ReadLines;
-using testing::TakeIoResult;
+using test_support::ReadLines;
+using test_support::TakeIoResult;
 using Lines = std::vector<std::string>;
 
 int Waiting(int fd) {

@@ -1,10 +1,10 @@
-#include "runtime/captured_line_end.h"
+#include "tests/runtime/errors/captured_line_end.h"
 
-namespace zaveredo::testing {
+namespace zaveredo::test_support {
 
 // GoogleTest reads a death test's captured standard error back through a text-mode stream.
 const char* CapturedLineEnd() {
   return "\n";
 }
 
-}  // namespace zaveredo::testing
+}  // namespace zaveredo::test_support

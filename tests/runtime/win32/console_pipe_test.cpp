@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/win32/windows_api.h"
-#include "runtime/text_stream.h"
-#include "runtime/text_stream_test_support.h"
+#include "runtime/text/text_stream.h"
+#include "tests/runtime/text/text_stream_test_support.h"
 
 namespace zaveredo {
 namespace {
@@ -27,8 +27,8 @@ void ReadThroughABrokenPipe() {
   HANDLE writeEnd = nullptr;
   ::SetStdHandle(STD_INPUT_HANDLE, PipeHolding("abc\r\nxy", &writeEnd));
   ::CloseHandle(writeEnd);
-  std::vector<std::string> lines = testing::ReadLines(StdInput(), 3);
-  bool ok = lines == std::vector<std::string>{"abc", "xy", ""} && testing::TakeIoResult() == 0;
+  std::vector<std::string> lines = test_support::ReadLines(StdInput(), 3);
+  bool ok = lines == std::vector<std::string>{"abc", "xy", ""} && test_support::TakeIoResult() == 0;
   ::ExitProcess(ok ? 0 : 1);
 }
 
@@ -46,7 +46,7 @@ void WriteIntoAPipe() {
   WriteText(StdOutput(), text);
   WriteText(StdOutput(), "rest");
   FinishWrite(StdOutput());
-  if (testing::TakeIoResult() != 0) ::ExitProcess(2);
+  if (test_support::TakeIoResult() != 0) ::ExitProcess(2);
   char buffer[256];
   DWORD available = 0;
   ::PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr);

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "runtime/errors.h"
+#include "runtime/errors/errors.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
 

@@ -1,0 +1,45 @@
+#include "runtime/errors/error_report.h"
+
+#include <string>
+#include <string_view>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "runtime/errors/code_location.h"
+#include "runtime/errors/messages.h"
+#include "runtime/text/text_stream.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr int kOffsetDigits = 8;
+
+void WriteToStdError(std::string_view bytes) {
+  std::uint32_t written = 0;
+  platform::WriteFile(platform::GetStdHandle(platform::kStdErrorHandle), bytes.data(),
+                      static_cast<std::uint32_t>(bytes.size()), &written);
+}
+
+}  // namespace
+
+FixedText ComposeErrorReport(const Exception& error) {
+  CodeLocation location = LocateCode(error.Address());
+  std::string_view message = error.Message();
+  bool needsPeriod = !message.empty() && message.back() != '.';
+  FixedText report;
+  FormatText(report, MessageText(MessageId::kReportFormat),
+             {FormatArg::Text(error.KindName()), FormatArg::Text(location.moduleName),
+              FormatArg::Hex(location.offset, kOffsetDigits), FormatArg::Text(message),
+              FormatArg::Text(needsPeriod ? "." : "")});
+  return report;
+}
+
+void WriteErrorReport(const Exception& error) {
+  WriteOutStdOutput();
+  FixedText report = ComposeErrorReport(error);
+  std::string oem = platform::AnsiToOem(report.View());
+  WriteToStdError(oem);
+  WriteToStdError("\r\n");
+}
+
+}  // namespace zaveredo

@@ -1,0 +1,104 @@
+#include "runtime/errors/termination.h"
+
+#include <exception>
+#include <new>
+
+#include "platform/faults.h"
+#include "platform/process.h"
+#include "runtime/errors/error_report.h"
+#include "runtime/errors/fallback_line.h"
+#include "runtime/errors/fault_errors.h"
+#include "runtime/errors/messages.h"
+#include "runtime/errors/premade_errors.h"
+#include "runtime/errors/run_error_number.h"
+#include "runtime/fpu.h"
+#include "runtime/text/text_stream.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr std::uint32_t kErrorExitCode = 1;
+constexpr std::uint32_t kUnhandledNumber = 217;
+
+bool installed = false;
+bool reporting = false;
+bool finalizing = false;
+bool closing = false;
+void (*programFinalization)() = nullptr;
+
+[[noreturn]] void ReportFaultError(const Exception& error, void*) {
+  ReportUnhandledError(error);
+}
+
+void OnUnhandledFault(const platform::FaultInfo& fault) {
+  if (!platform::ConsultUnhandledExceptionFilter(fault)) return;  // the platform takes it
+  ResetFpu();
+  if (!installed) ExitWithFallbackLine(FaultRunErrorNumber(fault.code), fault.address);
+  WithFaultError(fault, &ReportFaultError, nullptr);
+}
+
+// An error that left everything without being caught.
+[[noreturn]] void OnUncaughtError() {
+  if (std::exception_ptr current = std::current_exception()) {
+    try {
+      std::rethrow_exception(current);
+    } catch (const Exception& error) {
+      ReportUnhandledError(error);
+    } catch (const std::bad_alloc&) {
+      ReportUnhandledError(PremadeOutOfMemory());
+    } catch (...) {
+    }
+  }
+  ExitWithFallbackLine(kUnhandledNumber, nullptr);
+}
+
+}  // namespace
+
+void InstallErrorMachinery() {
+  LoadMessages();
+  MakePremadeErrors();
+  platform::InstallFaultHandler(&OnUnhandledFault);
+  std::set_terminate(&OnUncaughtError);
+  installed = true;
+}
+
+void RemoveErrorMachinery() {
+  // The fault and terminate handlers stay: without the machinery they leave the fallback line.
+  installed = false;
+}
+
+bool ErrorMachineryInstalled() {
+  return installed;
+}
+
+void ReportUnhandledError(const Exception& error) {
+  if (!installed) ExitWithFallbackLine(RunErrorNumber(error), error.Address());
+  // A failure while reporting must not report again.
+  if (!reporting) {
+    reporting = true;
+    WriteErrorReport(error);
+  }
+  TerminateRun(kErrorExitCode);
+}
+
+void TerminateRun(std::uint32_t exitCode) {
+  if (!finalizing) {
+    finalizing = true;
+    if (programFinalization != nullptr) programFinalization();
+  }
+  if (!closing) {
+    closing = true;
+    RemoveErrorMachinery();
+    try {
+      CloseConsoleStreams();  // a failure here only sets the pending I/O code, never checked
+    } catch (...) {
+    }
+  }
+  platform::ExitProcess(exitCode);
+}
+
+void SetProgramFinalization(void (*finalize)()) {
+  programFinalization = finalize;
+}
+
+}  // namespace zaveredo

@@ -1,0 +1,140 @@
+#include "runtime/format/powers_of_ten.h"
+
+#include <array>
+#include <cstdint>
+
+#include "runtime/x87_arithmetic.h"
+
+namespace zaveredo {
+
+namespace {
+
+constexpr int kLargestPower = 512 * (kLargePowerCount - 1);
+constexpr int kWordCount = kLargestPower * 10 / 3 / 32 + 2;  // 10^n < 2^(10n/3)
+
+// A natural number wide enough for 10^4608, for building the table at compile time.
+class Natural {
+ public:
+  constexpr explicit Natural(std::uint32_t value) { words_[0] = value; }
+
+  constexpr void MultiplyBy(std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (int i = 0; i < used_; ++i) {
+      std::uint64_t product = std::uint64_t{words_[i]} * factor + carry;
+      words_[i] = static_cast<std::uint32_t>(product);
+      carry = product >> 32;
+    }
+    if (carry != 0) words_[used_++] = static_cast<std::uint32_t>(carry);
+  }
+
+  constexpr int BitLength() const {
+    std::uint32_t top = words_[used_ - 1];
+    int bits = 0;
+    while (top != 0) {
+      ++bits;
+      top >>= 1;
+    }
+    return (used_ - 1) * 32 + bits;
+  }
+
+  constexpr bool Bit(int i) const { return (words_[i / 32] >> (i % 32)) & 1u; }
+
+  constexpr bool AnyBitBelow(int i) const {
+    for (int w = 0; w < i / 32; ++w)
+      if (words_[w] != 0) return true;
+    return (words_[i / 32] & ((std::uint32_t{1} << (i % 32)) - 1)) != 0;
+  }
+
+  // The 64 bits from bit `low` upwards.
+  constexpr std::uint64_t BitsFrom(int low) const {
+    std::uint64_t bits = 0;
+    for (int k = 63; k >= 0; --k) bits = (bits << 1) | (low + k < used_ * 32 && Bit(low + k));
+    return bits;
+  }
+
+ private:
+  std::array<std::uint32_t, kWordCount> words_{};
+  int used_ = 1;
+};
+
+// The natural number rounded to a 64-bit significand, ties to even, as an extended value.
+constexpr long double RoundToExtended(const Natural& n) {
+  int shift = n.BitLength() > 64 ? n.BitLength() - 64 : 0;
+  std::uint64_t significand = n.BitsFrom(shift);
+  if (shift > 0 && n.Bit(shift - 1) && (n.AnyBitBelow(shift - 1) || (significand & 1u))) {
+    ++significand;
+    if (significand == 0) {  // carried out of the top bit
+      significand = std::uint64_t{1} << 63;
+      ++shift;
+    }
+  }
+  long double value = static_cast<long double>(significand);  // exact: 64 bits fit
+  for (; shift >= 32; shift -= 32) value *= 4294967296.0L;    // powers of two: exact
+  for (; shift > 0; --shift) value *= 2.0L;
+  return value;
+}
+
+struct PowerTables {
+  std::array<long double, kUnitPowerCount> unit{};
+  std::array<long double, kBlockPowerCount> block{};
+  std::array<long double, kLargePowerCount> large{};
+};
+
+constexpr PowerTables BuildPowerTables() {
+  PowerTables tables;
+  Natural power(1);
+  int n = 0;
+  // Steps of 10^9 where possible keep the compile-time work small.
+  auto advanceTo = [&](int target) {
+    for (; target - n >= 9; n += 9) power.MultiplyBy(1000000000u);
+    for (; n < target; ++n) power.MultiplyBy(10u);
+  };
+  for (int i = 0; i < kUnitPowerCount; ++i) {
+    advanceTo(i);
+    tables.unit[i] = RoundToExtended(power);
+  }
+  for (int j = 1; j < kBlockPowerCount; ++j) {
+    advanceTo(32 * j);
+    tables.block[j] = RoundToExtended(power);
+  }
+  for (int j = 1; j < kLargePowerCount; ++j) {
+    advanceTo(512 * j);
+    tables.large[j] = RoundToExtended(power);
+  }
+  tables.block[0] = tables.unit[0];
+  tables.large[0] = tables.unit[0];
+  return tables;
+}
+
+constexpr PowerTables kPowers = BuildPowerTables();
+
+long double ApplyFactor(long double x, long double factor, bool multiply) {
+  if (factor == 1.0L) return x;  // an exact identity step
+  return multiply ? MultiplyExtended(x, factor) : DivideExtended(x, factor);
+}
+
+}  // namespace
+
+long double UnitPowerOfTen(int i) {
+  return kPowers.unit[i];
+}
+long double BlockPowerOfTen(int j) {
+  return kPowers.block[j];
+}
+long double LargePowerOfTen(int j) {
+  return kPowers.large[j];
+}
+
+long double ScaleByPowerOfTen(long double x, int exponent) {
+  bool multiply = exponent >= 0;
+  int k = multiply ? exponent : -exponent;
+  if (k >= kScaleLimit) {
+    if (!multiply) return 0.0L;
+    return x < 0 ? -__builtin_huge_vall() : __builtin_huge_vall();
+  }
+  x = ApplyFactor(x, kPowers.unit[k % 32], multiply);
+  x = ApplyFactor(x, kPowers.block[(k / 32) % 16], multiply);
+  return ApplyFactor(x, kPowers.large[k / 512], multiply);
+}
+
+}  // namespace zaveredo

@@ -1,0 +1,105 @@
+// The file opener: named files through CreateFile, the console through its standard handles.
+#include "platform/files.h"
+#include "runtime/text/text_stream.h"
+#include "runtime/text/text_stream_internal.h"
+
+namespace zaveredo::text_stream {
+namespace {
+
+namespace pf = platform;
+
+constexpr std::int32_t kNotOutput = 105;
+constexpr char kEndOfText = 26;
+
+std::int32_t Failed(TextStream& stream) {
+  stream.mode = kModeClosed;
+  return static_cast<std::int32_t>(pf::GetLastError());
+}
+
+pf::Handle OpenNamed(const TextStream& stream) {
+  switch (stream.mode) {
+    case kModeInput:
+      return pf::CreateFile(stream.path, pf::kGenericRead, pf::kOpenExisting);
+    case kModeOutput:
+      return pf::CreateFile(stream.path, pf::kGenericWrite, pf::kCreateAlways);
+    default:
+      return pf::CreateFile(stream.path, pf::kGenericRead | pf::kGenericWrite, pf::kOpenExisting);
+  }
+}
+
+pf::Handle OpenConsole(TextStream& stream) {
+  stream.bufferSize = kStreamBufferSize;
+  stream.bufferPtr = stream.buffer;
+  stream.closeOp = DoNothing;
+  if (stream.mode == kModeInput) return pf::GetStdHandle(pf::kStdInputHandle);
+  return pf::GetStdHandle(&stream == &StdError() ? pf::kStdErrorHandle : pf::kStdOutputHandle);
+}
+
+// Appending starts at the end of the text: at the first byte 26 among the last 128 bytes, cut
+// off there, or else at the end of the file. The bytes read are not kept.
+bool PositionAfterText(TextStream& stream) {
+  std::uint32_t size = pf::GetFileSize(stream.handle);
+  if (size == pf::kInvalidFileSize) return false;
+  std::uint32_t tailStart = size >= kStreamBufferSize ? size - kStreamBufferSize : 0;
+  if (pf::SetFilePointer(stream.handle, static_cast<std::int32_t>(tailStart), pf::kFileBegin) ==
+      pf::kInvalidSetFilePointer) {
+    return false;
+  }
+  std::uint32_t read = 0;
+  if (!pf::ReadFile(stream.handle, stream.bufferPtr, kStreamBufferSize, &read)) return false;
+  for (std::uint32_t i = 0; i < read; ++i) {
+    if (stream.bufferPtr[i] != kEndOfText) continue;
+    std::int32_t back = static_cast<std::int32_t>(i) - static_cast<std::int32_t>(read);
+    return pf::SetFilePointer(stream.handle, back, pf::kFileEnd) != pf::kInvalidSetFilePointer &&
+           pf::SetEndOfFile(stream.handle);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::int32_t OpenFileOrConsole(TextStream& stream) {
+  stream.bufferPos = 0;
+  stream.bufferEnd = 0;
+  stream.transferOp = stream.mode == kModeInput ? RefillBuffer : WriteOutBuffer;
+  stream.closeOp = CloseFileHandle;
+  stream.flushOp = DoNothing;
+  bool named = stream.path[0] != '\0';
+  pf::Handle handle = named ? OpenNamed(stream) : OpenConsole(stream);
+  if (handle == pf::kInvalidHandle) return Failed(stream);
+  stream.handle = handle;
+  if (stream.mode == kModeInOut) {
+    stream.mode = kModeOutput;
+    if (!PositionAfterText(stream)) {
+      std::int32_t code = Failed(stream);
+      // Unlike a bare failed open, this one holds a handle: release it, and its lock.
+      pf::CloseHandle(handle);
+      return code;
+    }
+  }
+  if (stream.mode == kModeInput) return 0;
+  switch (pf::GetFileType(stream.handle)) {
+    case pf::kFileTypeChar:
+      stream.flushOp = WriteOutBuffer;
+      return 0;
+    case pf::kFileTypeDisk:
+    case pf::kFileTypePipe:
+      return 0;
+    default:
+      stream.closeOp(stream);
+      stream.mode = kModeClosed;
+      return kNotOutput;
+  }
+}
+
+std::int32_t CloseFileHandle(TextStream& stream) {
+  stream.mode = kModeClosed;
+  if (!pf::CloseHandle(stream.handle)) return static_cast<std::int32_t>(pf::GetLastError());
+  return 0;
+}
+
+std::int32_t DoNothing(TextStream&) {
+  return 0;
+}
+
+}  // namespace zaveredo::text_stream

@@ -1,0 +1,27 @@
+// What the parts of the text-stream layer share among themselves.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/text/text_stream.h"
+
+namespace zaveredo::text_stream {
+
+// Records a failure in the pending I/O result. The first failure of a statement is its cause,
+// so a code already pending is kept.
+void SetIoResult(std::int32_t code);
+
+// The opening algorithm shared by create, append, reset and the lazy console opening.
+void OpenTextStream(TextStream& stream, std::uint16_t mode);
+
+// The stream operations.
+std::int32_t OpenFileOrConsole(TextStream& stream);  // the file opener, also for the console
+std::int32_t RefillBuffer(TextStream& stream);       // input transfer
+std::int32_t WriteOutBuffer(TextStream& stream);     // output transfer
+std::int32_t CloseFileHandle(TextStream& stream);
+std::int32_t DoNothing(TextStream& stream);
+
+bool IsStdInput(const TextStream& stream);
+bool IsConsoleOutput(const TextStream& stream);
+
+}  // namespace zaveredo::text_stream

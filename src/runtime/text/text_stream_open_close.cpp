@@ -1,0 +1,80 @@
+// Binding, opening and closing.
+#include <cstddef>
+#include <cstring>
+
+#include "runtime/text/text_stream.h"
+#include "runtime/text/text_stream_internal.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr std::int32_t kErrorPathNotFound = 3;
+constexpr std::int32_t kNeverBound = 102;
+constexpr std::int32_t kNotOpen = 103;
+
+bool IsValidMode(std::uint16_t mode) {
+  return mode >= kModeClosed && mode <= kModeInOut;
+}
+
+// The opener of a stream whose path did not fit: Windows too refuses such a name.
+std::int32_t RefuseLongPath(TextStream& stream) {
+  stream.mode = kModeClosed;
+  return kErrorPathNotFound;
+}
+
+}  // namespace
+
+void BindTextStream(TextStream& stream, const char* path) {
+  std::memset(&stream, 0, offsetof(TextStream, buffer));
+  stream.mode = kModeClosed;
+  stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
+  stream.bufferSize = kStreamBufferSize;
+  stream.bufferPtr = stream.buffer;
+  stream.openOp = text_stream::OpenFileOrConsole;
+  std::size_t length = std::strlen(path);
+  if (length < kStreamPathSize) {
+    std::memcpy(stream.path, path, length + 1);
+  } else {
+    stream.openOp = RefuseLongPath;
+  }
+}
+
+namespace text_stream {
+
+void OpenTextStream(TextStream& stream, std::uint16_t mode) {
+  if (!IsValidMode(stream.mode)) {
+    SetIoResult(kNeverBound);
+    return;
+  }
+  if (stream.mode != kModeClosed) CloseTextStream(stream);
+  stream.mode = mode;
+  if (stream.path[0] == '\0' && stream.openOp == nullptr) stream.openOp = OpenFileOrConsole;
+  std::int32_t result = stream.openOp(stream);
+  if (result != 0) SetIoResult(result);
+}
+
+}  // namespace text_stream
+
+void CreateTextStream(TextStream& stream) {
+  text_stream::OpenTextStream(stream, kModeOutput);
+}
+void AppendTextStream(TextStream& stream) {
+  text_stream::OpenTextStream(stream, kModeInOut);
+}
+void ResetTextStream(TextStream& stream) {
+  text_stream::OpenTextStream(stream, kModeInput);
+}
+
+void CloseTextStream(TextStream& stream) {
+  if (stream.mode != kModeInput && stream.mode != kModeOutput && stream.mode != kModeInOut) {
+    if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(kNotOpen);
+    return;
+  }
+  std::int32_t result = 0;
+  if (stream.mode != kModeInput) result = stream.transferOp(stream);
+  // A failed write-out leaves the stream open, so its handle is not lost.
+  if (result == 0) result = stream.closeOp(stream);
+  if (result != 0) text_stream::SetIoResult(result);
+}
+
+}  // namespace zaveredo

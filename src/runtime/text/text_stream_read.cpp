@@ -1,0 +1,121 @@
+// Reading lines: LF or CR LF ends a line, a lone CR is dropped, and with CR LF line ends a
+// byte 26 ends the text for good.
+#include "platform/files.h"
+#include "runtime/text/text_stream.h"
+#include "runtime/text/text_stream_internal.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr std::int32_t kNotInput = 104;
+constexpr char kEndOfText = 26;
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+constexpr int kEnd = -1;         // end of text
+constexpr int kChunkSize = 255;  // a line is gathered in pieces of this size
+
+bool ReadyForInput(TextStream& stream) {
+  if (stream.mode != kModeInput && text_stream::IsStdInput(stream)) {
+    stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
+    text_stream::OpenTextStream(stream, kModeInput);
+  }
+  if (stream.mode == kModeInput) return true;
+  text_stream::SetIoResult(kNotInput);
+  return false;
+}
+
+bool EndsText(const TextStream& stream, char byte) {
+  return byte == kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
+}
+
+// The next unread byte, refilling the buffer when it is used up; kEnd at the end of text.
+// The input's end leaves a byte 26 behind, so every later read ends there too.
+int PeekByte(TextStream& stream) {
+  if (!ReadyForInput(stream)) return kEnd;
+  while (stream.bufferPos >= stream.bufferEnd) {
+    std::int32_t result = stream.transferOp(stream);
+    if (result != 0) {
+      text_stream::SetIoResult(result);
+      return kEnd;
+    }
+    if (stream.bufferEnd == 0) {
+      if ((stream.lineFlags & kLineFlagCrLf) == 0) return kEnd;
+      stream.bufferPtr[stream.bufferEnd++] = kEndOfText;
+    }
+  }
+  char byte = stream.bufferPtr[stream.bufferPos];
+  if (EndsText(stream, byte)) return kEnd;
+  return static_cast<unsigned char>(byte);
+}
+
+void Advance(TextStream& stream) {
+  ++stream.bufferPos;
+}
+
+// After a CR: whether an LF follows. The CR stays unread while the LF is in the same buffer
+// fill; a CR that ends a fill is consumed and the next fill decides.
+bool CrBeforeLf(TextStream& stream) {
+  if (stream.bufferPos + 1 < stream.bufferEnd) {
+    if (stream.bufferPtr[stream.bufferPos + 1] == kLf) return true;
+    Advance(stream);
+    return false;
+  }
+  Advance(stream);
+  return PeekByte(stream) == kLf;
+}
+
+}  // namespace
+
+std::string ReadLineText(TextStream& stream) {
+  std::string line;
+  char chunk[kChunkSize];
+  int used = 0;
+  for (;;) {
+    int byte = PeekByte(stream);
+    if (byte == kEnd || byte == kLf) break;
+    if (byte == kCr) {
+      if (CrBeforeLf(stream)) break;
+      continue;
+    }
+    chunk[used++] = static_cast<char>(byte);
+    Advance(stream);
+    if (used == kChunkSize) {
+      line.append(chunk, used);
+      used = 0;
+    }
+  }
+  line.append(chunk, used);
+  return line;
+}
+
+void SkipLine(TextStream& stream) {
+  for (;;) {
+    int byte = PeekByte(stream);
+    if (byte == kEnd) return;
+    Advance(stream);
+    if (byte == kLf) return;
+    if (byte == kCr && PeekByte(stream) == kLf) {
+      Advance(stream);
+      return;
+    }
+  }
+}
+
+namespace text_stream {
+
+// A pipe whose writer has gone is the end of the input, not a failure.
+std::int32_t RefillBuffer(TextStream& stream) {
+  stream.bufferPos = 0;
+  stream.bufferEnd = 0;
+  std::uint32_t read = 0;
+  if (!platform::ReadFile(stream.handle, stream.bufferPtr, stream.bufferSize, &read)) {
+    std::uint32_t code = platform::GetLastError();
+    if (code != platform::kErrorBrokenPipe) return static_cast<std::int32_t>(code);
+    read = 0;
+  }
+  stream.bufferEnd = read;
+  return 0;
+}
+
+}  // namespace text_stream
+}  // namespace zaveredo

@@ -1,0 +1,91 @@
+// Write statements: bytes gather in the 128-byte buffer and go out when it is full, at the end
+// of a statement on the console, or at the close.
+#include <cstring>
+
+#include "platform/files.h"
+#include "runtime/text/text_stream.h"
+#include "runtime/text/text_stream_internal.h"
+
+namespace zaveredo {
+namespace {
+
+constexpr std::int32_t kNotOpen = 103;
+constexpr std::int32_t kNotOutput = 105;
+
+// Standard output and standard error open on their first write.
+bool ReadyForOutput(TextStream& stream) {
+  if (stream.mode != kModeOutput && text_stream::IsConsoleOutput(stream)) {
+    stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
+    CreateTextStream(stream);
+  }
+  if (stream.mode == kModeOutput) return true;
+  text_stream::SetIoResult(kNotOutput);
+  return false;
+}
+
+// A buffer that becomes exactly full is written out at once.
+void Append(TextStream& stream, std::string_view bytes) {
+  while (stream.bufferSize - stream.bufferPos <= bytes.size()) {
+    std::uint32_t free = stream.bufferSize - stream.bufferPos;
+    std::memcpy(stream.bufferPtr + stream.bufferPos, bytes.data(), free);
+    stream.bufferPos += free;
+    bytes.remove_prefix(free);
+    std::int32_t result = stream.transferOp(stream);
+    if (result != 0) {
+      text_stream::SetIoResult(result);
+      return;
+    }
+  }
+  std::memcpy(stream.bufferPtr + stream.bufferPos, bytes.data(), bytes.size());
+  stream.bufferPos += static_cast<std::uint32_t>(bytes.size());
+}
+
+}  // namespace
+
+void WriteText(TextStream& stream, std::string_view text) {
+  if (ReadyForOutput(stream)) Append(stream, text);
+}
+
+void WriteChar(TextStream& stream, char byte) {
+  if (!ReadyForOutput(stream)) return;
+  if (stream.bufferPos >= stream.bufferSize) {
+    std::int32_t result = stream.transferOp(stream);
+    if (result != 0) {
+      text_stream::SetIoResult(result);
+      return;
+    }
+  }
+  stream.bufferPtr[stream.bufferPos++] = byte;
+}
+
+void WriteLineEnd(TextStream& stream) {
+  if (!ReadyForOutput(stream)) return;
+  Append(stream, (stream.lineFlags & kLineFlagCrLf) != 0 ? std::string_view("\r\n", 2)
+                                                         : std::string_view("\n", 1));
+  FinishWrite(stream);
+}
+
+void FinishWrite(TextStream& stream) {
+  if (stream.mode == kModeInput) return;
+  if (stream.mode == kModeOutput || stream.mode == kModeInOut) {
+    std::int32_t result = stream.flushOp(stream);
+    if (result != 0) text_stream::SetIoResult(result);
+    return;
+  }
+  if (!text_stream::IsConsoleOutput(stream)) text_stream::SetIoResult(kNotOpen);
+}
+
+namespace text_stream {
+
+// The waiting bytes are dropped whatever the call reports, so a failing device cannot wedge
+// the buffer.
+std::int32_t WriteOutBuffer(TextStream& stream) {
+  if (stream.bufferPos == 0) return 0;
+  std::uint32_t written = 0;
+  bool ok = platform::WriteFile(stream.handle, stream.bufferPtr, stream.bufferPos, &written);
+  stream.bufferPos = 0;
+  return ok ? 0 : static_cast<std::int32_t>(platform::GetLastError());
+}
+
+}  // namespace text_stream
+}  // namespace zaveredo
