@@ -1,7 +1,7 @@
 # Cross build of the 32-bit Windows console program with Debian's mingw-w64 (posix threads).
 # float and double go through SSE2 so they round like the 64-bit Linux build; long double stays
 # the x87 80-bit format. The runtime is linked statically, so the .exe needs no DLLs beside
-# the system's. Programs built here run through Wine (see tools/wine-run.sh).
+# the system's. The win32 preset runs the programs built here through Wine (tools/wine-run.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
@@ -19,4 +19,3 @@ set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

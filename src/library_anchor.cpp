@@ -1,2 +1,0 @@
-// Gives every subsystem library at least one translation unit, so a library whose folder
-// holds only headers still builds.
