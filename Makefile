@@ -1,40 +1,42 @@
 # Front door: `make run` builds and starts the benchmark, `make test` builds and runs every test.
-BUILD      ?= build
-UBSAN      ?= build-ubsan
-WINBUILD   ?= build-win32
-JOBS       ?= $(shell nproc)
-CMAKE_GEN  := -G Ninja
+# Both first install what a fresh Debian machine lacks (tools/ensure-deps.sh). The builds are
+# the CMake presets: release in build/, ubsan in build-ubsan/, win32 in build-win32/.
+JOBS ?= $(shell nproc)
 
-.PHONY: all run test test-linux test-ubsan test-win32 bench format clean
+.PHONY: all deps run test format-check test-linux test-ubsan test-win32 bench format clean
 
-all:
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j $(JOBS)
+all: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+deps:
+	@bash tools/ensure-deps.sh
 
 run: all
-	./$(BUILD)/zaveredo2
+	./build/zaveredo2
 
-test: test-linux test-ubsan test-win32
+test: format-check test-linux test-ubsan test-win32
+
+format-check: deps
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 test-linux: all
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset release -j $(JOBS)
 
 # The unit tests again under UBSan: bit-level code is where undefined behaviour hides.
-test-ubsan:
-	cmake -S . -B $(UBSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZAV_SANITIZE=ON
-	cmake --build $(UBSAN) -j $(JOBS)
-	cd $(UBSAN) && ctest --output-on-failure -j $(JOBS) -LE e2e
+test-ubsan: deps
+	cmake --preset ubsan
+	cmake --build --preset ubsan -j $(JOBS)
+	ctest --preset ubsan -j $(JOBS)
 
-test-win32:
-	bash tools/test-win32.sh $(WINBUILD)
+test-win32: deps
+	bash tools/test-win32.sh
 
-bench:
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DZAV_BENCHMARKS=ON
-	cmake --build $(BUILD) -j $(JOBS)
-	./$(BUILD)/bench/workloads_bench
+bench: all
+	./build/bench/workloads_bench
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(UBSAN) $(WINBUILD)
+	rm -rf build build-ubsan build-win32 build-win32-gtest
