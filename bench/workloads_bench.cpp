@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/fpu.h"
 #include "runtime/random.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
 #include "workloads/phase_work.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

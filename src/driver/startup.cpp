@@ -5,8 +5,8 @@
 #include "runtime/errors/messages.h"
 #include "runtime/errors/termination.h"
 #include "runtime/format/separators.h"
-#include "runtime/fpu.h"
 #include "workloads/arrays.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 

@@ -7,8 +7,8 @@
 #include "probe/clock_rate_hooks.h"
 #include "runtime/errors/checked.h"
 #include "runtime/errors/error_guard.h"
-#include "workloads/guarded_divide.h"
-#include "workloads/x87.h"
+#include "x87/guarded_divide.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 

@@ -3,7 +3,8 @@
 #include <cstdint>
 
 #include "runtime/errors/errors.h"
-#include "runtime/x87_arithmetic.h"
+#include "x87/control_word.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 
@@ -22,9 +23,11 @@ double TimeOfDayFrom(const platform::LocalTime& time) {
   std::int32_t n =
       time.hour * 3600000 + time.minute * 60000 + time.second * 1000 + time.milliseconds;
   // The quotient is rounded twice, to extended and then to double, never once to double.
-  ExtendedRoundingScope rounding;
-  long double quotient = DivideExtended(static_cast<long double>(n), kMillisecondsPerDay);
-  return RoundToDouble(quotient);
+  x87::ControlWordScope rounding(x87::Rounding::kNearest, x87::Precision::kExtended);
+  long double quotient = x87::Divide(static_cast<long double>(n), kMillisecondsPerDay);
+  double result;
+  x87::StoreDouble(quotient, &result);
+  return result;
 }
 
 double TimeOfDay() {

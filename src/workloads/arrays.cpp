@@ -7,6 +7,7 @@
 #include "runtime/errors/checked.h"
 #include "runtime/errors/errors.h"
 #include "workloads/element_count.h"
+#include "x87/barriers.h"
 
 namespace zaveredo {
 
@@ -18,18 +19,18 @@ namespace {
 
 // Zeros with ordinary cached stores. The library's memset writes blocks this large with
 // non-temporal stores, which leaves the array out of the cache and makes the timed fill that
-// follows measurably slower; the empty asm keeps the compiler from turning this into memset.
+// follows measurably slower; the barrier keeps the compiler from turning this into memset.
 void ZeroWithCachedStores(void* memory, std::size_t bytes) {
   auto* words = static_cast<std::uint64_t*>(memory);
   std::size_t wordCount = bytes / 8;
   for (std::size_t k = 0; k < wordCount; ++k) {
     words[k] = 0;
-    asm volatile("" : : "r"(words + k) : "memory");
+    x87::KeepStores(words + k);
   }
   auto* tail = static_cast<std::uint8_t*>(memory) + wordCount * 8;
   for (std::size_t k = 0; k < bytes % 8; ++k) {
     tail[k] = 0;
-    asm volatile("" : : "r"(tail + k) : "memory");
+    x87::KeepStores(tail + k);
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "x87/extended_bits.h"
+
 namespace zaveredo {
 
 // Six-byte real: exponent byte (bias 129, 0 = zero), 39 fraction bits, sign in the top bit.
@@ -11,12 +13,9 @@ struct Real48 {
   std::uint8_t bytes[6];
 };
 
-// The x87 80-bit extended format: 64-bit significand, then sign and 15-bit exponent.
-struct Extended {
-  std::uint8_t bytes[10];
-};
+// The x87 80-bit extended format, as the unit stores it.
+using Extended = x87::ExtendedBits;
 
 static_assert(sizeof(Real48) == 6 && alignof(Real48) == 1);
-static_assert(sizeof(Extended) == 10 && alignof(Extended) == 1);
 
 }  // namespace zaveredo

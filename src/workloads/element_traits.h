@@ -7,7 +7,7 @@
 #include "runtime/errors/checked.h"
 #include "workloads/element_formats.h"
 #include "workloads/real48.h"
-#include "workloads/x87.h"
+#include "x87/instructions.h"
 
 namespace zaveredo::sorting {
 

@@ -7,9 +7,9 @@
 #include "workloads/constants.h"
 #include "workloads/fill_loop.h"
 #include "workloads/generators.h"
-#include "workloads/guarded_divide.h"
 #include "workloads/real48.h"
-#include "workloads/x87.h"
+#include "x87/guarded_divide.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 

@@ -8,9 +8,9 @@
 #include "workloads/constants.h"
 #include "workloads/fill_loop.h"
 #include "workloads/generators.h"
-#include "workloads/guarded_divide.h"
-#include "workloads/int64_conversions.h"
-#include "workloads/x87.h"
+#include "x87/guarded_divide.h"
+#include "x87/instructions.h"
+#include "x87/integer_rounding.h"
 
 namespace zaveredo {
 

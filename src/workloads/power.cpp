@@ -2,25 +2,13 @@
 
 #include <cstdint>
 
-#include "workloads/int64_conversions.h"
 #include "workloads/wide_fill_code.h"
-#include "workloads/x87.h"
+#include "x87/instructions.h"
+#include "x87/integer_rounding.h"
 
 namespace zaveredo {
 
 namespace {
-
-// The exponent rounded toward zero; rounding toward zero is in force for this one step.
-long double WholePart(long double exponent) {
-  std::uint16_t saved;
-  asm volatile("fnstcw %0" : "=m"(saved));
-  std::uint16_t towardZero = saved | 0x0C00;
-  long double whole;
-  asm volatile("fldcw %2\n\tfrndint\n\tfldcw %3"
-               : "=t"(whole)
-               : "0"(exponent), "m"(towardZero), "m"(saved));
-  return whole;
-}
 
 long double IntegerPower(long double base, std::int32_t exponent) {
   std::uint32_t remaining = exponent < 0 ? 0u - static_cast<std::uint32_t>(exponent)
@@ -64,7 +52,7 @@ asm(ZAV_WIDE_FILL_PAGE_START);
                                                                 const long double& exponent) {
   if (exponent == 0.0L) return 1.0L;
   if (base == 0.0L && exponent > 0.0L) return 0.0L;
-  long double whole = WholePart(exponent);
+  long double whole = x87::TruncToInteger(exponent);
   if (whole == exponent && whole <= 2147483647.0L && whole >= -2147483647.0L)
     return IntegerPower(base, static_cast<std::int32_t>(RoundToInt64(whole)));
   return ExponentialPower(base, exponent);

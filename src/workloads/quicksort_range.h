@@ -9,15 +9,16 @@
 #include <cstdint>
 
 #include "runtime/errors/checked.h"
+#include "x87/barriers.h"
 
 namespace zaveredo {
 
 namespace sorting {
 
-// The check before each access. The empty asm hides the index's history from the compiler,
-// so that no check is merged with an earlier one on the same index.
+// The check before each access, on an index whose history is hidden, so that no check is
+// merged with an earlier one on the same index.
 [[gnu::always_inline]] inline void CheckAccess(std::int32_t k, std::int32_t high) {
-  asm volatile("" : "+r"(k));
+  x87::HideValue(k);
   CheckIndexHigh(k, high);
 }
 
@@ -59,8 +60,7 @@ template <typename Traits>
   } while (lo <= hi);
   if (hi > iLo) QuickSortRange<Traits>(array, high, iLo, hi);
   if (lo < iHi) QuickSortRange<Traits>(array, high, lo, iHi);
-  // Keeps the second call a real call: without this the compiler turns it into a jump.
-  asm volatile("");
+  x87::KeepCallBefore();
 }
 
 }  // namespace zaveredo

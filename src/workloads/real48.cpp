@@ -4,14 +4,14 @@
 #include <cstring>
 
 #include "runtime/errors/errors.h"
-#include "workloads/x87.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 
 namespace {
 
-// Biased exponent of extended (16383) minus that of real48 (129).
-constexpr std::int32_t kExponentShift = 16254;
+// Biased exponent of extended minus that of real48 (129).
+constexpr std::int32_t kExponentShift = Extended::kExponentBias - 129;
 
 }  // namespace
 
@@ -20,7 +20,7 @@ long double Real48ToExtended(const Real48& from) {
   if (from.bytes[0] != 0) {
     std::uint32_t high;
     std::memcpy(&high, from.bytes + 2, 4);
-    std::uint64_t significand = std::uint64_t{1} << 63 | std::uint64_t{high & 0x7FFFFFFFu} << 32 |
+    std::uint64_t significand = Extended::kIntegerBit | std::uint64_t{high & 0x7FFFFFFFu} << 32 |
                                 std::uint64_t{from.bytes[1]} << 24;
     std::uint32_t signAndExponent = (high >> 31) << 15 | (from.bytes[0] + kExponentShift);
     std::memcpy(result.bytes, &significand, 8);
@@ -31,16 +31,15 @@ long double Real48ToExtended(const Real48& from) {
 }
 
 void ExtendedToReal48(long double value, Real48* to) {
-  Extended bytes;
-  x87::StoreExtended(value, &bytes);
-  std::uint64_t significand;
-  std::memcpy(&significand, bytes.bytes, 8);
-  std::uint32_t sign = bytes.bytes[9] >> 7;
-  std::int32_t exponent = (bytes.bytes[8] | (bytes.bytes[9] & 0x7F) << 8) - kExponentShift;
+  Extended bits;
+  x87::StoreExtended(value, &bits);
+  std::uint64_t significand = bits.Significand();
+  std::uint32_t sign = bits.Sign();
+  std::int32_t exponent = bits.BiasedExponent() - kExponentShift;
 
   std::uint64_t rounded = significand + (std::uint64_t{1} << 23);
   if (rounded < significand) {  // carried out of the significand: the next power of two
-    rounded = std::uint64_t{1} << 63;
+    rounded = Extended::kIntegerBit;
     ++exponent;
   }
   if (exponent <= 0) {

@@ -7,8 +7,8 @@
 #include "probe/clock_rate_hooks.h"
 #include "probe/processor.h"
 #include "probe/windows_name.h"
-#include "runtime/fpu.h"
 #include "tests/driver/temp_directory.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "driver/phase_report.h"
-#include "runtime/fpu.h"
 #include "runtime/time_of_day.h"
 #include "tests/driver/temp_directory.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

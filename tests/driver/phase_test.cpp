@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "driver/phase_report.h"
-#include "runtime/fpu.h"
 #include "runtime/time_of_day.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "runtime/errors/errors.h"
 #include "runtime/errors/messages.h"
-#include "runtime/fpu.h"
 #include "tests/runtime/format/decimal_model.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

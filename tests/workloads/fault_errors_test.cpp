@@ -8,11 +8,11 @@
 #include <string>
 
 #include "platform/faults.h"
-#include "runtime/fpu.h"
 #include "tests/workloads/workload_test.h"
-#include "workloads/guarded_divide.h"
-#include "workloads/int64_conversions.h"
-#include "workloads/x87.h"
+#include "x87/control_word.h"
+#include "x87/guarded_divide.h"
+#include "x87/instructions.h"
+#include "x87/integer_rounding.h"
 
 namespace zaveredo {
 namespace {

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "runtime/fpu.h"
 #include "runtime/random.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
+#include "x87/control_word.h"
 
 namespace zaveredo::test_support {
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "x87/control_word.h"
+
 namespace zaveredo::platform::win32 {
 namespace {
 
@@ -36,7 +38,7 @@ std::uint16_t FaultControlWord(const CONTEXT& context) {
   if (Has(context, CONTEXT_FLOATING_POINT)) {
     return static_cast<std::uint16_t>(context.FloatSave.ControlWord);
   }
-  return ReadControlWord();
+  return GetControlWord();
 }
 
 void RedirectContext(CONTEXT* context, void (*target)(), void* stackTop) {

@@ -26,15 +26,4 @@ std::uint16_t FaultControlWord(const CONTEXT& context);
 // cannot fire again. target must not return.
 void RedirectContext(CONTEXT* context, void (*target)(), void* stackTop);
 
-// fninit, then the control word again: empties the register stack and clears the flags.
-inline void ResetFloatingPointUnit(std::uint16_t controlWord) {
-  asm volatile("fninit\n\tfldcw %0" : : "m"(controlWord));
-}
-
-inline std::uint16_t ReadControlWord() {
-  std::uint16_t controlWord;
-  asm volatile("fnstcw %0" : "=m"(controlWord));
-  return controlWord;
-}
-
 }  // namespace zaveredo::platform::win32

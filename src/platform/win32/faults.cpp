@@ -19,6 +19,7 @@
 
 #include "platform/win32/fault_context.h"
 #include "platform/win32/windows_api.h"
+#include "x87/control_word.h"
 
 namespace zaveredo::platform {
 namespace {
@@ -72,7 +73,7 @@ _ZavCallOnStack:
 )");
 
 void RunInstalledHandler() {
-  win32::ResetFloatingPointUnit(takenControlWord);
+  ResetFpu(takenControlWord);  // empties the register stack, clears the flags
   installedHandler(takenFault);
 }
 
@@ -144,12 +145,12 @@ bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
   EnsureVectoredHandler();
   Guard guard;
   guard.report = fault;
-  guard.controlWord = win32::ReadControlWord();
+  guard.controlWord = GetControlWord();
   guard.outer = activeGuard;
   activeGuard = &guard;
   if (setjmp(guard.start) != 0) {
     activeGuard = guard.outer;
-    win32::ResetFloatingPointUnit(guard.controlWord);
+    ResetFpu(guard.controlWord);
     // The overflow used up the stack's guard page; without a new one the next overflow would
     // end the process unannounced.
     if (guard.fault.code == kExceptionStackOverflow) _resetstkoflw();

@@ -4,7 +4,7 @@
 
 #include "platform/faults.h"
 #include "runtime/errors/errors.h"
-#include "runtime/fpu.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

@@ -11,8 +11,8 @@
 #include "runtime/errors/messages.h"
 #include "runtime/errors/premade_errors.h"
 #include "runtime/errors/run_error_number.h"
-#include "runtime/fpu.h"
 #include "runtime/text/text_stream.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

@@ -4,38 +4,22 @@
 #include <cstring>
 
 #include "runtime/format/powers_of_ten.h"
-#include "runtime/x87_arithmetic.h"
+#include "x87/control_word.h"
+#include "x87/extended_bits.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 
 namespace {
 
-constexpr int kExponentBias = 16383;
-constexpr int kSpecialExponent = 0x7FFF;
-constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
+using x87::ExtendedBits;
+
 constexpr long double kDigitLimit = 1e18L;  // exact in extended precision
-
-struct ExtendedFields {
-  std::uint64_t significand;
-  int biasedExponent;
-  bool sign;
-};
-
-ExtendedFields FieldsOf(long double value) {
-  unsigned char bytes[sizeof(long double)];
-  std::memcpy(bytes, &value, sizeof bytes);
-  ExtendedFields fields;
-  std::memcpy(&fields.significand, bytes, 8);
-  std::uint16_t signExponent = static_cast<std::uint16_t>(bytes[8] | (bytes[9] << 8));
-  fields.biasedExponent = signExponent & 0x7FFF;
-  fields.sign = (signExponent & 0x8000) != 0;
-  return fields;
-}
 
 // 19728 / 65536 stands for log10 2. The estimate can be one too small; a scaled value of
 // 10^18 or more corrects it.
 int EstimateDecimalExponent(int biasedExponent) {
-  int binaryExponent = biasedExponent - kExponentBias;
+  int binaryExponent = biasedExponent - ExtendedBits::kExponentBias;
   return ((binaryExponent * 19728) >> 16) + 1;
 }
 
@@ -63,16 +47,15 @@ void WriteDigits(std::uint64_t number, char* out) {
 }  // namespace
 
 EighteenDigits ScaleToEighteenDigits(long double magnitude) {
-  ExtendedFields fields = FieldsOf(magnitude);
-  int exponent = EstimateDecimalExponent(fields.biasedExponent);
-  ExtendedRoundingScope rounding;
+  int exponent = EstimateDecimalExponent(ExtendedBits::Of(magnitude).BiasedExponent());
+  x87::ControlWordScope rounding(x87::Rounding::kNearest, x87::Precision::kExtended);
   long double scaled = ScaleByPowerOfTen(magnitude, kMaxDecimalDigits - exponent);
-  scaled = RoundToIntegerExtended(scaled);
+  scaled = x87::RoundToInteger(scaled);
   if (scaled >= kDigitLimit) {
-    scaled = DivideExtended(scaled, 10.0L);
+    scaled = x87::Divide(scaled, 10.0L);
     ++exponent;
   }
-  scaled = RoundToIntegerExtended(scaled);
+  scaled = x87::RoundToInteger(scaled);
   return {static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled)), exponent};
 }
 
@@ -83,25 +66,27 @@ int ClampPrecision(int precision) {
 DecimalDigits ToDecimalDigits(long double value, int precision, int digits) {
   precision = ClampPrecision(precision);
   DecimalDigits result;
-  ExtendedFields fields = FieldsOf(value);
-  if (fields.biasedExponent == 0) return result;  // zero, negative zero and denormals
-  if (fields.biasedExponent == kSpecialExponent) {
-    if (fields.significand == kIntegerBit || (fields.significand & kIntegerBit) == 0) {
+  auto bits = ExtendedBits::Of(value);
+  std::uint64_t significand = bits.Significand();
+  if (bits.BiasedExponent() == 0) return result;  // zero, negative zero and denormals
+  if (bits.BiasedExponent() == ExtendedBits::kSpecialExponent) {
+    if (significand == ExtendedBits::kIntegerBit ||
+        (significand & ExtendedBits::kIntegerBit) == 0) {
       result.exponent = kInfinityExponent;
-      result.negative = fields.sign;
+      result.negative = bits.Sign();
     } else {
       result.exponent = kNanExponent;
     }
     return result;
   }
-  if ((fields.significand & kIntegerBit) == 0) {
+  if ((significand & ExtendedBits::kIntegerBit) == 0) {
     // An unnormal: the unit rejects it as an operand (an invalid operation, which traps under
     // the run's control word), so it is written as not a number instead of being scaled.
     result.exponent = kNanExponent;
     return result;
   }
 
-  EighteenDigits scaled = ScaleToEighteenDigits(fields.sign ? -value : value);
+  EighteenDigits scaled = ScaleToEighteenDigits(bits.Sign() ? -value : value);
   int exponent = scaled.exponent;
   char all[kMaxDecimalDigits + 1] = {};
   WriteDigits(scaled.value, all);
@@ -114,7 +99,7 @@ DecimalDigits ToDecimalDigits(long double value, int precision, int digits) {
   while (kept > 0 && all[kept - 1] == '0') --kept;
 
   result.exponent = static_cast<std::int16_t>(exponent);
-  result.negative = kept > 0 && fields.sign;
+  result.negative = kept > 0 && bits.Sign();
   std::memcpy(result.digits, all, kept);
   result.digits[kept] = '\0';
   return result;

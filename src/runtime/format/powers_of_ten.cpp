@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "runtime/x87_arithmetic.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 
@@ -110,7 +110,7 @@ constexpr PowerTables kPowers = BuildPowerTables();
 
 long double ApplyFactor(long double x, long double factor, bool multiply) {
   if (factor == 1.0L) return x;  // an exact identity step
-  return multiply ? MultiplyExtended(x, factor) : DivideExtended(x, factor);
+  return multiply ? x87::Multiply(x, factor) : x87::Divide(x, factor);
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <csignal>
 #include <stdexcept>
 
-#include "runtime/fpu.h"
 #include "tests/runtime/errors/fault_makers.h"
+#include "x87/control_word.h"
 
 namespace zaveredo::platform {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "runtime/errors/checked.h"
 #include "runtime/errors/errors.h"
-#include "runtime/fpu.h"
 #include "tests/runtime/errors/fault_makers.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

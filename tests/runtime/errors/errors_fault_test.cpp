@@ -6,8 +6,8 @@
 #include "platform/codepage.h"
 #include "platform/faults.h"
 #include "runtime/errors/fault_errors.h"
-#include "runtime/fpu.h"
 #include "tests/runtime/errors/fault_makers.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

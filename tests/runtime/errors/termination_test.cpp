@@ -8,9 +8,9 @@
 #include "platform/process.h"
 #include "runtime/errors/checked.h"
 #include "runtime/errors/errors.h"
-#include "runtime/fpu.h"
 #include "tests/runtime/errors/error_report_matcher.h"
 #include "tests/runtime/errors/fault_makers.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

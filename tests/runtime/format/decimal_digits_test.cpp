@@ -11,8 +11,8 @@
 #include <string>
 
 #include "runtime/format/powers_of_ten.h"
-#include "runtime/fpu.h"
 #include "tests/runtime/format/decimal_model.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

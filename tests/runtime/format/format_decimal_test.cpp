@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/fpu.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

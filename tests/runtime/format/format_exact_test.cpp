@@ -13,8 +13,8 @@
 #include <string>
 
 #include "runtime/format/format_decimal.h"
-#include "runtime/fpu.h"
 #include "tests/runtime/format/decimal_model.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {

@@ -1,14 +1,14 @@
-#include "workloads/int64_conversions.h"
+#include "x87/integer_rounding.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/fpu.h"
-#include "tests/workloads/workload_test.h"
+#include "tests/x87/x87_test.h"
+#include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {
 
-class Int64ConversionsTest : public test_support::WorkloadTest {};
+class Int64ConversionsTest : public test_support::X87Test {};
 
 TEST_F(Int64ConversionsTest, RoundingTiesGoToEven) {
   EXPECT_EQ(RoundToInt64(0.5L), 0);

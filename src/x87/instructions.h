@@ -1,13 +1,15 @@
-// Small x87 primitives for the work that must happen exactly as written: true 80-bit
-// divisions, 64-bit integer loads and stores through the floating-point unit, and ordered
-// comparisons of values loaded from memory. The compiler would otherwise fold comparisons of
-// widened integers into integer compares, call library routines for integer stores, or let an
-// unmasked exception surface at some later instruction instead of at the store that caused it.
+// Single x87 instructions, each written once. The work they do must happen exactly as
+// written: true 80-bit divisions, one rounding per result under the control word in force,
+// 64-bit integer loads and stores through the unit, ordered comparisons of values loaded from
+// memory. Left to itself the compiler would fold comparisons of widened integers into integer
+// compares, call library routines for integer stores, keep a value in a wider register, or
+// let an unmasked exception surface at some later instruction instead of at the store that
+// caused it.
 #pragma once
 
 #include <cstdint>
 
-#include "workloads/element_formats.h"
+#include "x87/extended_bits.h"
 
 namespace zaveredo::x87 {
 
@@ -18,7 +20,19 @@ namespace zaveredo::x87 {
   return quotient;
 }
 
-[[gnu::always_inline]] inline long double LoadExtended(const Extended& from) {
+[[gnu::always_inline]] inline long double Multiply(long double a, long double b) {
+  long double product;
+  asm volatile("fmul %%st(1), %%st" : "=t"(product) : "0"(a), "u"(b));
+  return product;
+}
+
+// frndint: to an integer in the current rounding mode.
+[[gnu::always_inline]] inline long double RoundToInteger(long double value) {
+  asm volatile("frndint" : "+t"(value));
+  return value;
+}
+
+[[gnu::always_inline]] inline long double LoadExtended(const ExtendedBits& from) {
   long double value;
   asm volatile("fldt %1" : "=t"(value) : "m"(from));
   return value;
@@ -30,7 +44,7 @@ namespace zaveredo::x87 {
   return value;
 }
 
-[[gnu::always_inline]] inline void StoreExtended(long double value, Extended* to) {
+[[gnu::always_inline]] inline void StoreExtended(long double value, ExtendedBits* to) {
   asm volatile("fstpt %0" : "=m"(*to) : "t"(value) : "st");
 }
 
@@ -70,8 +84,8 @@ ZAV_X87_COMPARE(Less, float, "flds", "b")
 ZAV_X87_COMPARE(Greater, float, "flds", "a")
 ZAV_X87_COMPARE(Less, double, "fldl", "b")
 ZAV_X87_COMPARE(Greater, double, "fldl", "a")
-ZAV_X87_COMPARE(Less, Extended, "fldt", "b")
-ZAV_X87_COMPARE(Greater, Extended, "fldt", "a")
+ZAV_X87_COMPARE(Less, ExtendedBits, "fldt", "b")
+ZAV_X87_COMPARE(Greater, ExtendedBits, "fldt", "a")
 ZAV_X87_COMPARE(LessInt64, std::int64_t, "fildll", "b")
 ZAV_X87_COMPARE(GreaterInt64, std::int64_t, "fildll", "a")
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "workloads/x87.h"
+#include "x87/instructions.h"
 
 namespace zaveredo {
 

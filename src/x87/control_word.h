@@ -1,0 +1,120 @@
+// The x87 control word: its fields as names, the run's own word, the instructions that read
+// and load it, and a scope that changes rounding or precision for one step.
+#pragma once
+
+#include <cstdint>
+
+namespace zaveredo {
+
+namespace x87 {
+
+// Bits 8-9: the significand width every arithmetic result is rounded to.
+enum class Precision : std::uint16_t { kSingle = 0, kDouble = 2, kExtended = 3 };
+
+// Bits 10-11: how a result is rounded to that width.
+enum class Rounding : std::uint16_t { kNearest = 0, kDown = 1, kUp = 2, kTowardZero = 3 };
+
+// Bits 0-5: a set bit masks the exception; an unmasked one traps.
+enum class Exception : std::uint16_t {
+  kInvalid = 0x01,
+  kDenormal = 0x02,
+  kZeroDivide = 0x04,
+  kOverflow = 0x08,
+  kUnderflow = 0x10,
+  kInexact = 0x20,
+};
+
+class ControlWord {
+ public:
+  constexpr explicit ControlWord(std::uint16_t bits) : bits_(bits) {}
+
+  constexpr std::uint16_t Bits() const { return bits_; }
+  constexpr Precision PrecisionControl() const {
+    return static_cast<Precision>((bits_ >> kPrecisionShift) & 3);
+  }
+  constexpr Rounding RoundingControl() const {
+    return static_cast<Rounding>((bits_ >> kRoundingShift) & 3);
+  }
+  constexpr bool Masks(Exception exception) const {
+    return (bits_ & static_cast<std::uint16_t>(exception)) != 0;
+  }
+
+  constexpr ControlWord With(Precision precision) const {
+    return WithField(kPrecisionShift, static_cast<std::uint16_t>(precision));
+  }
+  constexpr ControlWord With(Rounding rounding) const {
+    return WithField(kRoundingShift, static_cast<std::uint16_t>(rounding));
+  }
+
+ private:
+  static constexpr int kPrecisionShift = 8;
+  static constexpr int kRoundingShift = 10;
+
+  constexpr ControlWord WithField(int shift, std::uint16_t value) const {
+    auto cleared = static_cast<std::uint16_t>(bits_ & ~(3u << shift));
+    return ControlWord(static_cast<std::uint16_t>(cleared | value << shift));
+  }
+
+  std::uint16_t bits_;
+};
+
+// Loads a word that differs from the one in force at most in precision and rounding. fldcw
+// waits first, so a pending unmasked exception still traps here rather than being lost.
+inline void LoadControlWord(ControlWord word) {
+  std::uint16_t bits = word.Bits();
+  asm volatile("fldcw %0" : : "m"(bits));
+}
+
+}  // namespace x87
+
+// 0x1332: 64-bit significand, round to nearest, invalid operation, division by zero and
+// overflow unmasked; denormal, underflow and inexact masked.
+inline constexpr std::uint16_t kRunControlWord = 0x1332;
+// Bit 6 is reserved and reads back as 1: compare control words with it masked.
+inline constexpr std::uint16_t kControlWordReservedBit = 0x0040;
+
+// Into memory, where a later fldcw can take it from.
+inline void StoreControlWord(std::uint16_t* to) {
+  asm volatile("fnstcw %0" : "=m"(*to));
+}
+
+inline std::uint16_t GetControlWord() {
+  std::uint16_t cw;
+  StoreControlWord(&cw);
+  return cw;
+}
+
+// Clears the exception flags first: a flag left from masked work must not trap once its
+// exception is unmasked by the new word.
+inline void SetControlWord(std::uint16_t cw) {
+  asm volatile("fclex\n\tfldcw %0" : : "m"(cw));
+}
+
+// Resets the unit (clearing pending exceptions and the register stack) and loads cw.
+inline void ResetFpu(std::uint16_t cw = kRunControlWord) {
+  asm volatile("fninit\n\tfldcw %0" : : "m"(cw));
+}
+
+namespace x87 {
+
+// Puts a copy of the word in force, with other rounding or precision, in force for the scope's
+// lifetime, then loads the saved word back. The exception masks are never changed.
+class ControlWordScope {
+ public:
+  explicit ControlWordScope(Rounding rounding) : saved_(GetControlWord()) {
+    LoadControlWord(saved_.With(rounding));
+  }
+  ControlWordScope(Rounding rounding, Precision precision) : saved_(GetControlWord()) {
+    LoadControlWord(saved_.With(rounding).With(precision));
+  }
+  ~ControlWordScope() { LoadControlWord(saved_); }
+  ControlWordScope(const ControlWordScope&) = delete;
+  ControlWordScope& operator=(const ControlWordScope&) = delete;
+
+ private:
+  ControlWord saved_;
+};
+
+}  // namespace x87
+
+}  // namespace zaveredo

@@ -1,0 +1,52 @@
+#include "x87/control_word.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/x87/x87_test.h"
+#include "x87/instructions.h"
+
+namespace zaveredo::x87 {
+namespace {
+
+class ControlWordTest : public test_support::X87Test {};
+
+std::uint16_t InForce() {
+  return GetControlWord() & ~kControlWordReservedBit;
+}
+
+TEST_F(ControlWordTest, NamesTheFieldsOfTheRunsWord) {
+  ControlWord run(kRunControlWord);
+  EXPECT_EQ(run.PrecisionControl(), Precision::kExtended);
+  EXPECT_EQ(run.RoundingControl(), Rounding::kNearest);
+  EXPECT_FALSE(run.Masks(Exception::kInvalid));
+  EXPECT_FALSE(run.Masks(Exception::kZeroDivide));
+  EXPECT_FALSE(run.Masks(Exception::kOverflow));
+  EXPECT_TRUE(run.Masks(Exception::kDenormal));
+  EXPECT_TRUE(run.Masks(Exception::kUnderflow));
+  EXPECT_TRUE(run.Masks(Exception::kInexact));
+  // Changing one field leaves every other bit as it was.
+  EXPECT_EQ(run.With(Rounding::kTowardZero).Bits(), 0x1F32);
+  EXPECT_EQ(run.With(Precision::kDouble).Bits(), 0x1232);
+  EXPECT_EQ(ControlWord(0x1F32).With(Rounding::kDown).Bits(), 0x1732);
+}
+
+TEST_F(ControlWordTest, ScopeRoundsInsideAndRestoresTheWordAfter) {
+  {
+    ControlWordScope towardZero(Rounding::kTowardZero);
+    EXPECT_EQ(InForce(), 0x1F32);
+    EXPECT_EQ(RoundToInteger(-2.5L), -2.0L);
+  }
+  EXPECT_EQ(InForce(), kRunControlWord);
+  EXPECT_EQ(RoundToInteger(-2.5L), -2.0L);  // ties to even
+  EXPECT_EQ(RoundToInteger(-3.5L), -4.0L);
+  // Precision changes too when asked, from any word in force, and comes back.
+  SetControlWord(0x1732);
+  {
+    ControlWordScope nearest(Rounding::kNearest, Precision::kExtended);
+    EXPECT_EQ(InForce(), 0x1332);
+  }
+  EXPECT_EQ(InForce(), 0x1732);
+}
+
+}  // namespace
+}  // namespace zaveredo::x87
