@@ -10,7 +10,7 @@
 #include "runtime/errors/errors.h"
 #include "tests/workloads/workload_test.h"
 #include "workloads/element_formats.h"
-#include "workloads/phase_work.h"
+#include "workloads/element_table.h"
 
 namespace zaveredo {
 namespace {
@@ -25,7 +25,7 @@ class GeneratorsTest : public test_support::WorkloadTest {
   template <typename Element>
   Element FillOne(T type, std::uint32_t a, std::uint32_t below) {
     PrepareOneDraw(type, a, below);
-    WorkOf(type).fill();
+    RowOf(type).fill();
     EXPECT_EQ(RandomSeed, test_support::SeedBeforeDraw(a, below) * 134775813u + 1u)
         << "exactly one draw per element";
     return FirstElement<Element>(type);
