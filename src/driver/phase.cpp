@@ -1,11 +1,6 @@
 #include "driver/phase.h"
 
 namespace zaveredo {
-
-float StartTime = 0;
-float EndTime = 0;
-float ElapsedSeconds = 0;
-
 namespace {
 
 constexpr float kSecondsPerDay = 86400;  // exact in single precision
@@ -21,11 +16,13 @@ float SecondsBetween(float start, float end) {
   return static_cast<float>(seconds);
 }
 
-void TimePhase(PhaseWorkFunction work, PhaseClock clock) {
-  StartTime = static_cast<float>(clock());
+PhaseTimes TimePhase(PhaseWorkFunction work, PhaseClock clock) {
+  PhaseTimes times;
+  times.startTime = static_cast<float>(clock());
   work();
-  EndTime = static_cast<float>(clock());
-  ElapsedSeconds = SecondsBetween(StartTime, EndTime);
+  times.endTime = static_cast<float>(clock());
+  times.elapsedSeconds = SecondsBetween(times.startTime, times.endTime);
+  return times;
 }
 
 }  // namespace zaveredo

@@ -1,9 +1,20 @@
 #include "driver/record.h"
 
+#include <string>
+
 #include "driver/statements.h"
+#include "driver/time_text.h"
 #include "runtime/text/file_services.h"
 
 namespace zaveredo {
+namespace {
+
+void EndField(TextStream& file) {
+  FinishWrite(file);
+  CheckIoResult();
+}
+
+}  // namespace
 
 void OpenResultsFile(TextStream& file) {
   BindTextStream(file, kResultsFileName);
@@ -16,6 +27,21 @@ void OpenResultsFile(TextStream& file) {
     CreateTextStream(file);
     CheckIoResult();
   }
+}
+
+// The two writes differ where the buffer has one byte left: a ";" written on its own fills it
+// and waits for the next write, one that ends a text sends the full block out at once.
+void WriteField(TextStream& file, std::string_view text) {
+  WriteText(file, text);
+  WriteChar(file, ';');
+  EndField(file);
+}
+
+void WriteTimeField(TextStream& file, const PhaseTimes& times, const Separators& separators) {
+  std::string field = TimeText(times, separators);
+  field += ';';
+  WriteText(file, field);
+  EndField(file);
 }
 
 void CloseResultsFile(TextStream& file) {
