@@ -1,9 +1,13 @@
 #include "driver/phase.h"
 
+#include "runtime/format/format_decimal.h"
+
 namespace zaveredo {
 namespace {
 
 constexpr float kSecondsPerDay = 86400;  // exact in single precision
+constexpr int kTimePrecision = 9;
+constexpr int kTimeDigits = 4;
 
 }  // namespace
 
@@ -23,6 +27,11 @@ PhaseTimes TimePhase(PhaseWorkFunction work, PhaseClock clock) {
   times.endTime = static_cast<float>(clock());
   times.elapsedSeconds = SecondsBetween(times.startTime, times.endTime);
   return times;
+}
+
+std::string TimeText(const PhaseTimes& times, const Separators& separators) {
+  return FormatDecimal(static_cast<long double>(times.elapsedSeconds), kStyleNumber, kTimePrecision,
+                       kTimeDigits, separators);
 }
 
 }  // namespace zaveredo

@@ -1,6 +1,11 @@
 // Timing one phase: two samples of the time of day around the phase's work, each held in
-// single precision, and the elapsed seconds computed from them in extended precision.
+// single precision, and the elapsed seconds computed from them in extended precision; and the
+// text those seconds are reported by.
 #pragma once
+
+#include <string>
+
+#include "runtime/format/separators.h"
 
 namespace zaveredo {
 
@@ -22,5 +27,9 @@ float SecondsBetween(float start, float end);
 
 // The start sample, the work and nothing else, the end sample, the elapsed seconds.
 PhaseTimes TimePhase(PhaseWorkFunction work, PhaseClock clock);
+
+// The same on the console and in the results file: the stored elapsed seconds in the number
+// style with four decimals, for example 1.234,5679.
+std::string TimeText(const PhaseTimes& times, const Separators& separators);
 
 }  // namespace zaveredo

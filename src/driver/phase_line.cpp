@@ -2,7 +2,6 @@
 
 #include "driver/statements.h"
 #include "driver/texts.h"
-#include "driver/time_text.h"
 
 namespace zaveredo {
 

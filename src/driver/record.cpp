@@ -3,7 +3,6 @@
 #include <string>
 
 #include "driver/statements.h"
-#include "driver/time_text.h"
 #include "runtime/text/file_services.h"
 
 namespace zaveredo {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "driver/time_text.h"
 #include "runtime/fpu.h"
 #include "runtime/time_of_day.h"
 
