@@ -28,8 +28,9 @@ void OpenResultsFile(TextStream& file) {
   }
 }
 
-// The two writes differ where the buffer has one byte left: a ";" written on its own fills it
-// and waits for the next write, one that ends a text sends the full block out at once.
+// Kept apart from WriteTimeField on purpose: where the buffer has one byte left, a ";" written
+// as a character of its own fills it and waits there for the next write, while a text that
+// ends with the ";" sends the full block out at once.
 void WriteField(TextStream& file, std::string_view text) {
   WriteText(file, text);
   WriteChar(file, ';');

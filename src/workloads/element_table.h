@@ -1,6 +1,6 @@
 // One row per element type, in the order the run measures them: what the driver, the benchmark
 // and the code check know of a type besides its array. Adding a type means its enumerator, its
-// generator, its quicksort with its traits, and one row here.
+// generator, its quicksort with its traits, one row here and its pair in driver/pair_table.cpp.
 #pragma once
 
 #include <array>
