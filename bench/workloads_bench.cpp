@@ -14,15 +14,11 @@
 #include "runtime/random.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
-#include "workloads/phase_work.h"
+#include "workloads/element_table.h"
 #include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {
-
-const char* const kTypeNames[kElementTypeCount] = {
-    "real",     "real48", "single",   "double",   "extended", "currency", "Integer", "Byte",
-    "ShortInt", "Word",   "SmallInt", "Cardinal", "LongWord", "LongInt",  "Comp",    "Int64"};
 
 void PerElement(benchmark::State& state, std::int64_t count) {
   // Seconds per element, shown with its SI prefix (n for nanoseconds).
@@ -38,7 +34,7 @@ void Fill(benchmark::State& state, ElementType type) {
     state.PauseTiming();
     SizeArray(type);
     state.ResumeTiming();
-    WorkOf(type).fill();
+    RowOf(type).fill();
     state.PauseTiming();
     ReleaseArray(type);
     state.ResumeTiming();
@@ -52,9 +48,9 @@ void Sort(benchmark::State& state, ElementType type) {
   for (auto _ : state) {
     state.PauseTiming();
     SizeArray(type);
-    WorkOf(type).fill();
+    RowOf(type).fill();
     state.ResumeTiming();
-    WorkOf(type).sort();
+    RowOf(type).sort();
     state.PauseTiming();
     ReleaseArray(type);
     state.ResumeTiming();
@@ -71,8 +67,8 @@ void PeakMemoryOfPair(benchmark::State& state) {
   getrusage(RUSAGE_SELF, &before);
   for (auto _ : state) {
     SizeArray(ElementType::kExtended);
-    WorkOf(ElementType::kExtended).fill();
-    WorkOf(ElementType::kExtended).sort();
+    RowOf(ElementType::kExtended).fill();
+    RowOf(ElementType::kExtended).sort();
     ReleaseArray(ElementType::kExtended);
   }
   rusage after;
@@ -108,11 +104,10 @@ int main(int argc, char** argv) {
   auto* peak = benchmark::RegisterBenchmark("PeakMemoryOfPair/extended", PeakMemoryOfPair);
   peak->Arg(counts.back())->Iterations(1)->Unit(benchmark::kMillisecond);
   for (const char* phase : {"Fill", "Sort"}) {
-    for (int k = 0; k < kElementTypeCount; ++k) {
-      auto type = static_cast<ElementType>(k);
-      std::string name = std::string(phase) + "/" + kTypeNames[k];
-      auto* b = phase[0] == 'F' ? benchmark::RegisterBenchmark(name.c_str(), Fill, type)
-                                : benchmark::RegisterBenchmark(name.c_str(), Sort, type);
+    for (const ElementTypeRow& row : ElementTypeRows()) {
+      std::string name = std::string(phase) + "/" + row.name;
+      auto* b = phase[0] == 'F' ? benchmark::RegisterBenchmark(name.c_str(), Fill, row.type)
+                                : benchmark::RegisterBenchmark(name.c_str(), Sort, row.type);
       for (std::int64_t count : counts) b->Arg(count);
       b->Unit(benchmark::kMillisecond);
     }

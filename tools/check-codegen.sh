@@ -27,8 +27,13 @@ body() { awk -v name="$1" 'index($0, "<" name) && /:$/ { on = 1; next } on && /^
 has() { grep -Eq "$2" <<<"$1"; }
 count() { grep -Ec "$2" <<<"$1"; }
 
-for type in Real Real48 Single Double Extended Currency Integer Byte ShortInt Word SmallInt \
-            Cardinal LongWord LongInt Comp Int64; do
+# The element types as their routines name them (FillReal48, Real48Traits): one per row of the
+# element type table.
+table="$(dirname "$0")/../src/workloads/element_table.cpp"
+types=$(sed -nE 's/^ *Row<ElementType::k([A-Za-z0-9]+),.*/\1/p' "$table")
+[ -n "$types" ] || { echo "no element types in $table"; exit 1; }
+
+for type in $types; do
   fill=$(body "zaveredo::Fill$type()")
   if [ -z "$fill" ]; then
     fail "Fill$type not found"

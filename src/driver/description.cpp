@@ -1,7 +1,9 @@
 #include "driver/description.h"
 
 #include <array>
+#include <string>
 
+#include "driver/record.h"
 #include "driver/statements.h"
 #include "driver/texts.h"
 #include "probe/clock_rate.h"
@@ -11,8 +13,6 @@
 #include "runtime/format/integer_text.h"
 
 namespace zaveredo {
-
-std::string InfoText;
 
 namespace {
 
@@ -46,9 +46,9 @@ constexpr std::array<DescriptionItem, 5> kItems = {{
 void DescribeMachine(TextStream& console, TextStream& results) {
   for (const DescriptionItem& item : kItems) {
     Print(console, {DriverText(item.label)});
-    InfoText = item.obtain();
-    PrintLine(console, {InfoText});
-    WriteField(results, InfoText);
+    std::string text = item.obtain();
+    PrintLine(console, {text});
+    WriteField(results, text);
   }
 }
 

@@ -1,27 +1,30 @@
 #include "driver/pair_run.h"
 
+#include "driver/phase_line.h"
+#include "driver/record.h"
 #include "driver/statements.h"
-#include "driver/texts.h"
 #include "workloads/arrays.h"
-#include "workloads/phase_work.h"
+#include "workloads/element_table.h"
 
 namespace zaveredo {
 
 void RunPhasePair(const PhasePair& pair, const PairContext& context) {
-  PhaseReport report{context.console, pair.recorded ? context.results : nullptr,
-                     context.separators};
-  PhaseWork work = WorkOf(pair.type);
+  const ElementTypeRow& row = RowOf(pair.type);
+  TextStream& console = *context.console;
+  TextStream* results = pair.recorded ? context.results : nullptr;
+  const Separators& separators = *context.separators;
 
-  Print(*context.console, {pair.label});
+  Print(console, {row.label});
   SizeArray(pair.type);
 
-  TimePhase(work.fill, context.clock);
-  ReportFillTime(report);
+  PhaseTimes fill = TimePhase(row.fill, context.clock);
+  ShowFillTime(console, fill, separators);
+  if (results != nullptr) WriteTimeField(*results, fill, separators);
 
-  // Announced before the sort's first sample, so the label is not part of the timed interval.
-  Print(*context.console, {DriverText(TextId::kSortLabel)});
-  TimePhase(work.sort, context.clock);
-  ReportSortTime(report);
+  AnnounceSort(console);
+  PhaseTimes sort = TimePhase(row.sort, context.clock);
+  ShowSortTime(console, sort, separators);
+  if (results != nullptr) WriteTimeField(*results, sort, separators);
 
   ReleaseArray(pair.type);
 }

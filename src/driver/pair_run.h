@@ -4,7 +4,8 @@
 
 #include "driver/pair_table.h"
 #include "driver/phase.h"
-#include "driver/phase_report.h"
+#include "runtime/format/separators.h"
+#include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 

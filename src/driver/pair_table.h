@@ -8,8 +8,8 @@
 
 namespace zaveredo {
 
+// The pair's label is its element type's (workloads/element_table.h).
 struct PhasePair {
-  const char* label;  // 20 characters: type name, " fuellen", padding, ":" in column 18, 2 blanks
   ElementType type;
   bool recorded;        // writes its two times to the results file
   bool emptyLineAfter;  // ends a group on the console

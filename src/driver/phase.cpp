@@ -1,14 +1,13 @@
 #include "driver/phase.h"
 
+#include "runtime/format/format_decimal.h"
+
 namespace zaveredo {
-
-float StartTime = 0;
-float EndTime = 0;
-float ElapsedSeconds = 0;
-
 namespace {
 
 constexpr float kSecondsPerDay = 86400;  // exact in single precision
+constexpr int kTimePrecision = 9;
+constexpr int kTimeDigits = 4;
 
 }  // namespace
 
@@ -21,11 +20,18 @@ float SecondsBetween(float start, float end) {
   return static_cast<float>(seconds);
 }
 
-void TimePhase(PhaseWorkFunction work, PhaseClock clock) {
-  StartTime = static_cast<float>(clock());
+PhaseTimes TimePhase(PhaseWorkFunction work, PhaseClock clock) {
+  PhaseTimes times;
+  times.startTime = static_cast<float>(clock());
   work();
-  EndTime = static_cast<float>(clock());
-  ElapsedSeconds = SecondsBetween(StartTime, EndTime);
+  times.endTime = static_cast<float>(clock());
+  times.elapsedSeconds = SecondsBetween(times.startTime, times.endTime);
+  return times;
+}
+
+std::string TimeText(const PhaseTimes& times, const Separators& separators) {
+  return FormatDecimal(static_cast<long double>(times.elapsedSeconds), kStyleNumber, kTimePrecision,
+                       kTimeDigits, separators);
 }
 
 }  // namespace zaveredo

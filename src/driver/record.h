@@ -1,7 +1,16 @@
 // The results file: one record per run, its fields written as they become known, each closed
 // by ";". An existing file is extended after one line end; a missing one is created.
+//
+// Every field is one write statement followed by the I/O check. The end of a statement pushes
+// nothing out of a file: bytes leave the 128-byte buffer only when it becomes full, and the
+// record's last bytes at the close. An error ends the run with the file left open, so the bytes
+// still waiting are lost.
 #pragma once
 
+#include <string_view>
+
+#include "driver/phase.h"
+#include "runtime/format/separators.h"
 #include "runtime/text/text_stream.h"
 
 namespace zaveredo {
@@ -11,6 +20,12 @@ inline constexpr char kResultsFileName[] = "zaveredo2.txt";
 // Binds the stream to the results file in the current directory and opens it for writing.
 // It stays held until CloseResultsFile, so a second run in the same directory is refused.
 void OpenResultsFile(TextStream& file);
+
+// A description item or the initials: the text, then ";" as a write of its own.
+void WriteField(TextStream& file, std::string_view text);
+
+// A phase's time: its text with the ";" appended, in one write.
+void WriteTimeField(TextStream& file, const PhaseTimes& times, const Separators& separators);
 
 // Writes the record's last waiting bytes and releases the file.
 void CloseResultsFile(TextStream& file);

@@ -1,5 +1,7 @@
 #include "driver/run.h"
 
+#include <string>
+
 #include "driver/description.h"
 #include "driver/pair_run.h"
 #include "driver/pair_table.h"
@@ -34,8 +36,8 @@ void PrintBanner(TextStream& console) {
 // Not echoed: the console shows only what the user typed.
 void AskForInitials(TextStream& console, TextStream& input) {
   Print(console, {DriverText(TextId::kInitialsPrompt)});
-  InfoText = ReadLine(input);
-  WriteField(resultsFile, LeftChars(InfoText, kInitialsLength));
+  std::string initials = ReadLine(input);
+  WriteField(resultsFile, LeftChars(initials, kInitialsLength));
 }
 
 void PrintNotices(TextStream& console) {
@@ -75,6 +77,7 @@ void RunBenchmark(std::int32_t elementCount) {
   SeedRandomSource();
   ElementCount = elementCount;
   RunPhasePairs(console);
+  // The record is complete: the last pair wrote its last field.
 
   ShowStorageLocation(console);
   Print(console, {DriverText(TextId::kEnterToEnd)});

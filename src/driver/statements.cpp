@@ -14,13 +14,6 @@ void PrintLine(TextStream& stream, std::initializer_list<std::string_view> texts
   CheckIoResult();
 }
 
-void WriteField(TextStream& stream, std::string_view text) {
-  WriteText(stream, text);
-  WriteChar(stream, ';');
-  FinishWrite(stream);
-  CheckIoResult();
-}
-
 std::string ReadLine(TextStream& stream) {
   std::string line = ReadLineText(stream);
   SkipLine(stream);

@@ -16,9 +16,6 @@ void Print(TextStream& stream, std::initializer_list<std::string_view> texts);
 // Texts and a line end (none: an empty line).
 void PrintLine(TextStream& stream, std::initializer_list<std::string_view> texts = {});
 
-// One results field: its text and the ";" that closes it.
-void WriteField(TextStream& stream, std::string_view text);
-
 // The rest of the current input line, without its line end; the line end is consumed.
 std::string ReadLine(TextStream& stream);
 // Discards input up to and including the next line end.

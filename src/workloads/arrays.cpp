@@ -7,6 +7,7 @@
 #include "runtime/errors/checked.h"
 #include "runtime/errors/errors.h"
 #include "workloads/element_count.h"
+#include "workloads/element_table.h"
 #include "x87/barriers.h"
 
 namespace zaveredo {
@@ -36,40 +37,12 @@ void ZeroWithCachedStores(void* memory, std::size_t bytes) {
 
 }  // namespace
 
-std::int32_t ElementWidth(ElementType type) {
-  switch (type) {
-    case ElementType::kByte:
-    case ElementType::kShortInt:
-      return 1;
-    case ElementType::kWord:
-    case ElementType::kSmallInt:
-      return 2;
-    case ElementType::kSingle:
-    case ElementType::kInteger:
-    case ElementType::kCardinal:
-    case ElementType::kLongWord:
-    case ElementType::kLongInt:
-      return 4;
-    case ElementType::kReal48:
-      return 6;
-    case ElementType::kExtended:
-      return 10;
-    case ElementType::kReal:
-    case ElementType::kDouble:
-    case ElementType::kCurrency:
-    case ElementType::kComp:
-    case ElementType::kInt64:
-      return 8;
-  }
-  return 8;
-}
-
 void SizeArray(ElementType type) {
   ReleaseArray(type);
   std::int32_t count = ElementCount;
   if (count < 0) RaiseRangeCheck();
   if (count == 0) return;
-  std::uint64_t bytes = std::uint64_t(count) * std::uint64_t(ElementWidth(type));
+  std::uint64_t bytes = std::uint64_t(count) * std::uint64_t(RowOf(type).width);
   void* memory = bytes <= static_cast<std::uint64_t>(PTRDIFF_MAX)
                      ? std::malloc(static_cast<std::size_t>(bytes))
                      : nullptr;

@@ -26,9 +26,6 @@ Element* ElementsOf(ElementType type) {
   return static_cast<Element*>(ArrayOf(type).data);
 }
 
-// Bytes per element: 1, 2, 4, 6, 8 or 10.
-std::int32_t ElementWidth(ElementType type);
-
 // Gives the array ElementCount zero elements, with the memory really written, so the timed
 // fill that follows meets no fresh pages. Raises EOutOfMemory when the memory is not there.
 void SizeArray(ElementType type);

@@ -4,7 +4,7 @@
 
 #include "runtime/errors/checked.h"
 #include "runtime/random.h"
-#include "workloads/arrays.h"
+#include "workloads/checked_store.h"
 #include "workloads/constants.h"
 #include "workloads/fill_loop.h"
 #include "workloads/generators.h"
@@ -19,17 +19,6 @@ namespace {
 [[gnu::always_inline]] inline std::int64_t DrawRounded(std::int32_t below) {
   std::int32_t a = RandomBelow(below);
   return RoundToInt64(GuardedDivide(a, x87::LoadExtended(kIntegerDivisor)));
-}
-
-// Range check, index check, store of the low bits: in that order.
-template <typename Element>
-[[gnu::always_inline]] inline void StoreChecked(ElementType type, std::int32_t i,
-                                                std::int64_t value, std::int64_t low,
-                                                std::int64_t high) {
-  CheckRange(value, low, high);
-  DynamicArray& array = ArrayOf(type);
-  CheckIndex(i, array.length);
-  static_cast<Element*>(array.data)[i] = static_cast<Element>(value);
 }
 
 }  // namespace

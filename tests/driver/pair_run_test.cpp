@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "driver/phase_report.h"
 #include "runtime/time_of_day.h"
 #include "tests/driver/temp_directory.h"
 #include "workloads/arrays.h"

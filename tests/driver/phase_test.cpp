@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "driver/phase_report.h"
 #include "runtime/time_of_day.h"
 #include "x87/control_word.h"
 
@@ -36,10 +35,10 @@ void NoteWork() {
   samplesBeforeWork = samplesTaken;
 }
 
-void TimeBetween(double start, double end) {
+PhaseTimes TimeBetween(double start, double end) {
   samples = {start, end};
   samplesTaken = 0;
-  TimePhase(NoteWork, FakeClock);
+  return TimePhase(NoteWork, FakeClock);
 }
 
 class PhaseTest : public ::testing::Test {
@@ -48,12 +47,12 @@ class PhaseTest : public ::testing::Test {
 };
 
 TEST_F(PhaseTest, OneSecondAfterThreeInTheAfternoonShowsTheSinglePrecisionStep) {
-  TimeBetween(At(15, 0, 0, 0), At(15, 0, 1, 0));
-  EXPECT_EQ(StartTime, 0.625f);
-  EXPECT_EQ(EndTime, 0.6250115633010864f);
-  EXPECT_EQ(ElapsedSeconds, 0.9990692138671875f);
-  EXPECT_EQ(ElapsedText(kGerman), "0,9991");
-  EXPECT_EQ(ElapsedText(kEnglish), "0.9991");
+  PhaseTimes times = TimeBetween(At(15, 0, 0, 0), At(15, 0, 1, 0));
+  EXPECT_EQ(times.startTime, 0.625f);
+  EXPECT_EQ(times.endTime, 0.6250115633010864f);
+  EXPECT_EQ(times.elapsedSeconds, 0.9990692138671875f);
+  EXPECT_EQ(TimeText(times, kGerman), "0,9991");
+  EXPECT_EQ(TimeText(times, kEnglish), "0.9991");
 }
 
 TEST_F(PhaseTest, WorkRunsBetweenTheTwoSamplesAndNothingElseReadsTheClock) {
@@ -63,10 +62,10 @@ TEST_F(PhaseTest, WorkRunsBetweenTheTwoSamplesAndNothingElseReadsTheClock) {
 }
 
 TEST_F(PhaseTest, SamplesAreStoredInSinglePrecision) {
-  TimeBetween(0.1, 0.3);
-  EXPECT_EQ(StartTime, static_cast<float>(0.1));
-  EXPECT_EQ(EndTime, static_cast<float>(0.3));
-  EXPECT_NE(static_cast<double>(StartTime), 0.1);
+  PhaseTimes times = TimeBetween(0.1, 0.3);
+  EXPECT_EQ(times.startTime, static_cast<float>(0.1));
+  EXPECT_EQ(times.endTime, static_cast<float>(0.3));
+  EXPECT_NE(static_cast<double>(times.startTime), 0.1);
 }
 
 struct TimingCase {
@@ -86,23 +85,22 @@ TEST_F(PhaseTest, ReportedTimesFollowTheResolutionOfTheStoredSamples) {
       {{14, 12, 13, 141}, {14, 12, 13, 141}, "0,0000", "0.0000"},
   };
   for (const TimingCase& c : cases) {
-    TimeBetween(At(c.from[0], c.from[1], c.from[2], c.from[3]),
-                At(c.to[0], c.to[1], c.to[2], c.to[3]));
-    EXPECT_EQ(ElapsedText(kGerman), c.german) << c.german;
-    EXPECT_EQ(ElapsedText(kEnglish), c.english) << c.english;
+    PhaseTimes times = TimeBetween(At(c.from[0], c.from[1], c.from[2], c.from[3]),
+                                   At(c.to[0], c.to[1], c.to[2], c.to[3]));
+    EXPECT_EQ(TimeText(times, kGerman), c.german) << c.german;
+    EXPECT_EQ(TimeText(times, kEnglish), c.english) << c.english;
   }
 }
 
 TEST_F(PhaseTest, TenSecondsAfterMidnightKeepTheExtendedProduct) {
-  TimeBetween(At(0, 30, 0, 0), At(0, 30, 10, 0));
-  EXPECT_EQ(ElapsedSeconds, 10.00002670288086f);
+  EXPECT_EQ(TimeBetween(At(0, 30, 0, 0), At(0, 30, 10, 0)).elapsedSeconds, 10.00002670288086f);
 }
 
 TEST_F(PhaseTest, APhaseAcrossMidnightReportsItsTrueLength) {
-  TimeBetween(At(23, 59, 59, 500), At(0, 0, 0, 500));
+  PhaseTimes times = TimeBetween(At(23, 59, 59, 500), At(0, 0, 0, 500));
   // One second, within the 5 ms step of a sample taken after noon.
-  EXPECT_NEAR(ElapsedSeconds, 1.0, 0.0052);
-  std::string text = ElapsedText(kGerman);
+  EXPECT_NEAR(times.elapsedSeconds, 1.0, 0.0052);
+  std::string text = TimeText(times, kGerman);
   EXPECT_TRUE(text.starts_with("0,99") || text.starts_with("1,00")) << text;
 }
 
@@ -114,9 +112,9 @@ TEST_F(PhaseTest, TheMidnightCorrectionAppliesOnlyWhenTheClockWentBackwards) {
 }
 
 TEST_F(PhaseTest, LongTimesAreGroupedByThousands) {
-  TimeBetween(0.0, 0.015625);  // 1350 s, exact in every step of the arithmetic
-  EXPECT_EQ(ElapsedText(kGerman), "1.350,0000");
-  EXPECT_EQ(ElapsedText(kEnglish), "1,350.0000");
+  PhaseTimes times = TimeBetween(0.0, 0.015625);  // 1350 s, exact in every step of the arithmetic
+  EXPECT_EQ(TimeText(times, kGerman), "1.350,0000");
+  EXPECT_EQ(TimeText(times, kEnglish), "1,350.0000");
 }
 
 }  // namespace

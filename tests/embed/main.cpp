@@ -5,15 +5,15 @@
 
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
-#include "workloads/phase_work.h"
+#include "workloads/element_table.h"
 
 int main() {
   using namespace zaveredo;
   ElementCount = 1000;
   SizeArray(ElementType::kInt64);
-  PhaseWork work = WorkOf(ElementType::kInt64);
-  work.fill();
-  work.sort();
+  const ElementTypeRow& row = RowOf(ElementType::kInt64);
+  row.fill();
+  row.sort();
   const std::int64_t* elements = ElementsOf<std::int64_t>(ElementType::kInt64);
   for (int i = 1; i < ElementCount; ++i) {
     if (elements[i - 1] > elements[i]) return 1;

@@ -6,6 +6,7 @@
 
 #include "runtime/errors/errors.h"
 #include "tests/workloads/workload_test.h"
+#include "workloads/element_table.h"
 
 namespace zaveredo {
 namespace {
@@ -22,7 +23,7 @@ TEST_F(ArraysTest, SizingGivesElementCountZerosAndReleasingEmpties) {
     DynamicArray& array = ArrayOf(type);
     ASSERT_EQ(array.length, 1001);
     auto* bytes = static_cast<std::uint8_t*>(array.data);
-    std::int32_t size = 1001 * ElementWidth(type);
+    std::int32_t size = 1001 * RowOf(type).width;
     for (std::int32_t b = 0; b < size; ++b) ASSERT_EQ(bytes[b], 0) << k << " " << b;
     bytes[size - 1] = 0xAB;  // resizing writes zeros again
     SizeArray(type);

@@ -9,7 +9,7 @@
 
 #include "tests/workloads/workload_test.h"
 #include "workloads/element_formats.h"
-#include "workloads/phase_work.h"
+#include "workloads/element_table.h"
 #include "workloads/real48.h"
 
 namespace zaveredo {
@@ -26,7 +26,7 @@ class FillAndSortTest : public test_support::WorkloadTest {
     ElementCount = kCount;
     SizeArray(type);
     RandomSeed = 20261208;
-    WorkOf(type).fill();
+    RowOf(type).fill();
     const auto* data = static_cast<const Element*>(ArrayOf(type).data);
     return std::vector<Element>(data, data + kCount);
   }
@@ -34,7 +34,7 @@ class FillAndSortTest : public test_support::WorkloadTest {
   // Sorts the array in place and checks it against an independently sorted copy of the fill.
   template <typename Element, typename Less>
   void SortAndCompare(T type, std::vector<Element> filled, Less less) {
-    WorkOf(type).sort();
+    RowOf(type).sort();
     std::sort(filled.begin(), filled.end(), less);
     const auto* sorted = static_cast<const Element*>(ArrayOf(type).data);
     ASSERT_EQ(std::memcmp(sorted, filled.data(), filled.size() * sizeof(Element)), 0);

@@ -10,7 +10,7 @@
 #include "runtime/errors/errors.h"
 #include "tests/workloads/workload_test.h"
 #include "workloads/element_formats.h"
-#include "workloads/phase_work.h"
+#include "workloads/element_table.h"
 
 namespace zaveredo {
 namespace {
@@ -25,7 +25,7 @@ class GeneratorsTest : public test_support::WorkloadTest {
   template <typename Element>
   Element FillOne(T type, std::uint32_t a, std::uint32_t below) {
     PrepareOneDraw(type, a, below);
-    WorkOf(type).fill();
+    RowOf(type).fill();
     EXPECT_EQ(RandomSeed, test_support::SeedBeforeDraw(a, below) * 134775813u + 1u)
         << "exactly one draw per element";
     return FirstElement<Element>(type);
@@ -133,13 +133,24 @@ TEST_F(GeneratorsTest, WritesExactlyElementCountElementsAndDrawsOncePerElement) 
   EXPECT_EQ(values[4], 0);
 }
 
-TEST_F(GeneratorsTest, AnArrayShorterThanTheCountRaisesRangeError) {
-  ElementCount = 2;
-  SizeArray(T::kInteger);
-  ElementCount = 3;
-  EXPECT_THROW(FillInteger(), ERangeError);
-  ReleaseArray(T::kInteger);
-  EXPECT_THROW(FillInteger(), ERangeError);  // empty: the first index already fails
+// Every generator but real48's and extended's checks its index: it stops at the first element
+// past the array's end, after drawing it.
+TEST_F(GeneratorsTest, AnArrayShorterThanTheCountRaisesRangeErrorAtItsEnd) {
+  std::uint32_t seedAfterThreeDraws = 0;
+  for (int k = 0; k < 3; ++k) seedAfterThreeDraws = seedAfterThreeDraws * 134775813u + 1u;
+  for (T type :
+       {T::kReal, T::kSingle, T::kDouble, T::kCurrency, T::kInteger, T::kByte, T::kShortInt,
+        T::kWord, T::kSmallInt, T::kCardinal, T::kLongWord, T::kLongInt, T::kComp, T::kInt64}) {
+    const char* name = RowOf(type).name;
+    ElementCount = 2;
+    SizeArray(type);
+    ElementCount = 3;
+    RandomSeed = 0;
+    EXPECT_THROW(RowOf(type).fill(), ERangeError) << name;
+    EXPECT_EQ(RandomSeed, seedAfterThreeDraws) << name;
+    ReleaseArray(type);
+    EXPECT_THROW(RowOf(type).fill(), ERangeError) << name << " with an empty array";
+  }
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ TEST(SystemTest, ProcessorCountIsTheNumberOfOnlineProcessorsListed) {
   std::uint32_t listed = 0;
   for (std::string line; std::getline(cpuinfo, line);)
     if (line.rfind("processor", 0) == 0) ++listed;
-  EXPECT_GE(GetNumberOfProcessors(), 1u);
   EXPECT_EQ(GetNumberOfProcessors(), listed);
 }
 
