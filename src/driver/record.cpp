@@ -18,6 +18,11 @@ void OpenResultsFile(TextStream& file) {
   }
 }
 
+void WriteOutRecord(TextStream& file) {
+  WriteOutTextStream(file);
+  CheckIoResult();
+}
+
 void CloseResultsFile(TextStream& file) {
   CloseTextStream(file);
   CheckIoResult();

@@ -75,6 +75,7 @@ void RunBenchmark(std::int32_t elementCount) {
   SeedRandomSource();
   ElementCount = elementCount;
   RunPhasePairs(console);
+  WriteOutRecord(resultsFile);
 
   ShowStorageLocation(console);
   Print(console, {DriverText(TextId::kEnterToEnd)});

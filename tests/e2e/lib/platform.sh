@@ -46,3 +46,6 @@ zav_texts_are_utf8() {
 zav_closed_pipe_write_error() {
   if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 233; else echo 232; fi
 }
+
+# The exit code a run ended by Ctrl-C on its terminal leaves: death by SIGINT on Linux.
+zav_interrupted_exit_code() { echo $((128 + $(kill -l INT))); }
