@@ -6,6 +6,7 @@
 #include "runtime/errors/termination.h"
 #include "runtime/format/separators.h"
 #include "runtime/fpu.h"
+#include "runtime/time_of_day.h"
 #include "workloads/arrays.h"
 
 namespace zaveredo {
@@ -16,6 +17,7 @@ void StartUp() {
   InstallErrorMachinery();
   LoadDriverTexts();
   ReadSeparators();
+  FixLocalOffset();
   FillPlatformVersion();
   // The termination sequence releases the arrays first, on the normal end and after an error.
   SetProgramFinalization(ReleaseAllArrays);
