@@ -28,6 +28,13 @@ status=$?
 exec 3>&-
 expect_exit $status $(zav_interrupted_exit_code)
 
-check_transcript out
-check_record "$(cat zaveredo2.txt)" ABC
+if [ -z "$ZAV_EMULATOR" ]; then
+  check_transcript out
+  check_record "$(cat zaveredo2.txt)" ABC
+else
+  # Wine draws its console on the terminal with escape sequences of its own.
+  split_record "$(cat zaveredo2.txt)"
+  expect_eq "${#FIELDS[@]}" 38 "fields of the record"
+  expect_eq "${FIELDS[5]}" ABC "initials"
+fi
 echo "ctrl_c_at_end: ok"
