@@ -44,6 +44,11 @@ void WriteTimeField(TextStream& file, const PhaseTimes& times, const Separators&
   EndField(file);
 }
 
+void WriteOutRecord(TextStream& file) {
+  WriteOutTextStream(file);
+  CheckIoResult();
+}
+
 void CloseResultsFile(TextStream& file) {
   CloseTextStream(file);
   CheckIoResult();

@@ -3,8 +3,8 @@
 //
 // Every field is one write statement followed by the I/O check. The end of a statement pushes
 // nothing out of a file: bytes leave the 128-byte buffer only when it becomes full, and the
-// record's last bytes at the close. An error ends the run with the file left open, so the bytes
-// still waiting are lost.
+// record's last bytes once its last field is written (WriteOutRecord). An error ends the run
+// with the file left open, so the bytes still waiting are lost.
 #pragma once
 
 #include <string_view>
@@ -26,6 +26,11 @@ void WriteField(TextStream& file, std::string_view text);
 
 // A phase's time: its text with the ";" appended, in one write.
 void WriteTimeField(TextStream& file, const PhaseTimes& times, const Separators& separators);
+
+// Once the record's last field is written: its waiting bytes reach the file now, while the file
+// stays held. A run ended at the final prompt without closing the file (Ctrl-C, a closed
+// window) then still leaves the whole record behind.
+void WriteOutRecord(TextStream& file);
 
 // Writes the record's last waiting bytes and releases the file.
 void CloseResultsFile(TextStream& file);

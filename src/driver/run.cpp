@@ -78,6 +78,7 @@ void RunBenchmark(std::int32_t elementCount) {
   ElementCount = elementCount;
   RunPhasePairs(console);
   // The record is complete: the last pair wrote its last field.
+  WriteOutRecord(resultsFile);
 
   ShowStorageLocation(console);
   Print(console, {DriverText(TextId::kEnterToEnd)});

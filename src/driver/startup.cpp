@@ -5,6 +5,7 @@
 #include "runtime/errors/messages.h"
 #include "runtime/errors/termination.h"
 #include "runtime/format/separators.h"
+#include "runtime/time_of_day.h"
 #include "workloads/arrays.h"
 #include "x87/control_word.h"
 
@@ -16,6 +17,7 @@ void StartUp() {
   InstallErrorMachinery();
   LoadDriverTexts();
   ReadSeparators();
+  FixLocalOffset();
   FillPlatformVersion();
   // The termination sequence releases the arrays first, on the normal end and after an error.
   SetProgramFinalization(ReleaseAllArrays);

@@ -1,4 +1,4 @@
-// The local clock and the counters used for seeding.
+// The clock and the counters used for seeding.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,13 @@ struct LocalTime {  // the time fields of GetLocalTime's SYSTEMTIME
   std::uint16_t milliseconds = 0;
 };
 
-LocalTime GetLocalTime();
+// The system clock in UTC: milliseconds since the platform's epoch, which began at a UTC
+// midnight, so the count modulo one day is the UTC time of day. Leap seconds are not counted.
+std::int64_t UtcMilliseconds();
+
+// How far the local clock is ahead of UTC now, in milliseconds (negative west of Greenwich),
+// daylight saving included.
+std::int64_t LocalOffsetMilliseconds();
 
 // QueryPerformanceCounter: false when the counter cannot be read.
 bool QueryPerformanceCounter(std::int64_t* count);

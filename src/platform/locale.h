@@ -10,8 +10,9 @@ inline constexpr std::uint32_t kLocaleSThousand = 15;
 
 // GetLocaleInfoA(GetThreadLocale(), type, buffer, size): the number of bytes written including
 // the terminating NUL, or 0 when the value (with its NUL) does not fit or cannot be read.
-// On Linux the locale is the one setlocale(LC_ALL, "") selects (the C locale when the
-// environment names one that is not installed); the process's own locale is left alone.
+// On Linux the locale is the one the environment names for the numeric category (LC_ALL, else
+// LC_NUMERIC, else LANG; the C locale when that one is not installed), whatever the other
+// categories say; the process's own locale is left alone.
 int GetLocaleInfo(std::uint32_t type, char* buffer, int size);
 
 }  // namespace zaveredo::platform

@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::int32_t kMillisecondsPerDay = 86400000;
 
+std::int64_t RunOffset() {
+  static const std::int64_t offset = platform::LocalOffsetMilliseconds();
+  return offset;
+}
+
 bool IsPossible(const platform::LocalTime& time) {
   return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
 }
@@ -30,8 +35,24 @@ double TimeOfDayFrom(const platform::LocalTime& time) {
   return result;
 }
 
+platform::LocalTime LocalTimeAt(std::int64_t utcMilliseconds, std::int64_t offsetMilliseconds) {
+  const std::int64_t day = kMillisecondsPerDay;
+  std::int64_t ofDay = (utcMilliseconds + offsetMilliseconds) % day;
+  if (ofDay < 0) ofDay += day;
+  platform::LocalTime time;
+  time.hour = static_cast<std::uint16_t>(ofDay / 3600000);
+  time.minute = static_cast<std::uint16_t>(ofDay / 60000 % 60);
+  time.second = static_cast<std::uint16_t>(ofDay / 1000 % 60);
+  time.milliseconds = static_cast<std::uint16_t>(ofDay % 1000);
+  return time;
+}
+
+void FixLocalOffset() {
+  RunOffset();
+}
+
 double TimeOfDay() {
-  return TimeOfDayFrom(platform::GetLocalTime());
+  return TimeOfDayFrom(LocalTimeAt(platform::UtcMilliseconds(), RunOffset()));
 }
 
 }  // namespace zaveredo

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
@@ -94,6 +95,27 @@ TEST_F(TimeOfDayTest, ImpossibleReadingsRaiseConvertError) {
       EXPECT_EQ(std::string(error.Message()), MessageText(MessageId::kTimeEncoding));
     }
   }
+}
+
+std::string Fields(const platform::LocalTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%02u:%02u:%02u.%03u", time.hour, time.minute, time.second,
+                time.milliseconds);
+  return text;
+}
+
+TEST_F(TimeOfDayTest, TheLocalTimeIsTheUtcClockMovedByTheOffset) {
+  constexpr std::int64_t kHour = 3600000;
+  constexpr std::int64_t kMidnight = std::int64_t{20758} * 24 * kHour;  // 1 November 2026 UTC
+  constexpr std::int64_t kEasternDaylight = -4 * kHour;
+  EXPECT_EQ(Fields(LocalTimeAt(kMidnight + 6 * kHour - 1, kEasternDaylight)), "01:59:59.999");
+  // The offset stays as taken, so the moment the zone changes moves nothing.
+  EXPECT_EQ(Fields(LocalTimeAt(kMidnight + 6 * kHour, kEasternDaylight)), "02:00:00.000");
+  // Midnight on either side: west of UTC into the evening before, east into the next morning.
+  EXPECT_EQ(Fields(LocalTimeAt(kMidnight + kHour / 2, kEasternDaylight)), "20:30:00.000");
+  EXPECT_EQ(Fields(LocalTimeAt(kMidnight - kHour / 2, 2 * kHour)), "01:30:00.000");
+  // An offset with seconds, as some historical zones have.
+  EXPECT_EQ(Fields(LocalTimeAt(kMidnight, (53 * 60 + 28) * 1000)), "00:53:28.000");
 }
 
 TEST_F(TimeOfDayTest, TheClockReadsAPossibleTime) {

@@ -28,7 +28,26 @@ FaultHandler installedHandler = nullptr;
 bool signalsTaken = false;
 StackBounds stack;
 
+// kill, sigqueue, tgkill and the like give a code of 0 or below (SI_USER, SI_QUEUE, SI_TKILL);
+// the processor's faults come with codes above 0.
+bool SentByAProcess(const siginfo_t& info) {
+  return info.si_code <= 0;
+}
+
+// A sent signal is no fault of the program: it takes its default action, as SIGTERM does. It
+// stays blocked while the handler runs and arrives again once the handler has returned.
+void TakeDefaultAction(int signal) {
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  sigaction(signal, &fallback, nullptr);
+  raise(signal);
+}
+
 void OnFaultSignal(int signal, siginfo_t* info, void* context) {
+  if (SentByAProcess(*info)) {
+    TakeDefaultAction(signal);
+    return;
+  }
   FaultInfo fault = DescribeFault(signal, *info, *static_cast<ucontext_t*>(context), stack);
   if (Guard* guard = innermost; guard != nullptr) {
     innermost = guard->outer;

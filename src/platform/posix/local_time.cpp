@@ -4,18 +4,17 @@
 
 namespace zaveredo::platform {
 
-LocalTime GetLocalTime() {
+std::int64_t UtcMilliseconds() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+std::int64_t LocalOffsetMilliseconds() {
+  time_t now = time(nullptr);
   tm local{};
-  localtime_r(&now.tv_sec, &local);
-  LocalTime time;
-  time.hour = static_cast<std::uint16_t>(local.tm_hour);
-  time.minute = static_cast<std::uint16_t>(local.tm_min);
-  // A leap second reads as 60; the local clock on Windows never shows one.
-  time.second = static_cast<std::uint16_t>(local.tm_sec < 60 ? local.tm_sec : 59);
-  time.milliseconds = static_cast<std::uint16_t>(now.tv_nsec / 1000000);
-  return time;
+  if (localtime_r(&now, &local) == nullptr) return 0;
+  return static_cast<std::int64_t>(local.tm_gmtoff) * 1000;
 }
 
 }  // namespace zaveredo::platform

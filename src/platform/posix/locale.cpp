@@ -10,11 +10,12 @@ namespace zaveredo::platform {
 
 namespace {
 
-// The numeric item of the locale setlocale(LC_ALL, "") would select, read without changing
-// the process's own locale. When the environment names a locale that cannot be loaded,
-// setlocale leaves the C locale in force, so its value applies.
+// The numeric item of the locale the environment names for LC_NUMERIC alone (LC_ALL, else
+// LC_NUMERIC, else LANG), read without changing the process's own locale. An unusable setting
+// of another category does not matter; when the numeric one cannot be loaded, the C locale's
+// value applies.
 std::string NumericItem(nl_item item) {
-  locale_t chosen = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
+  locale_t chosen = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
   if (chosen == static_cast<locale_t>(0))
     chosen = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
   if (chosen == static_cast<locale_t>(0)) return {};

@@ -1,19 +1,41 @@
-// The local clock and the seeding counters.
+// The UTC clock, the local offset and the seeding counters.
 #include "platform/clock.h"
 
 #include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 
-LocalTime GetLocalTime() {
+namespace {
+
+constexpr std::int64_t kTicksPerMillisecond = 10000;  // FILETIME counts 100 ns since 1601
+constexpr std::int64_t kTicksPerMinute = 60 * 1000 * kTicksPerMillisecond;
+
+std::int64_t TicksOf(const SYSTEMTIME& time) {
+  FILETIME ticks;
+  if (!::SystemTimeToFileTime(&time, &ticks)) return 0;
+  return static_cast<std::int64_t>((static_cast<std::uint64_t>(ticks.dwHighDateTime) << 32) |
+                                   ticks.dwLowDateTime);
+}
+
+}  // namespace
+
+std::int64_t UtcMilliseconds() {
   SYSTEMTIME now;
-  ::GetLocalTime(&now);
-  LocalTime time;
-  time.hour = now.wHour;
-  time.minute = now.wMinute;
-  time.second = now.wSecond;
-  time.milliseconds = now.wMilliseconds;
-  return time;
+  ::GetSystemTime(&now);
+  return TicksOf(now) / kTicksPerMillisecond;
+}
+
+// The local clock against the UTC clock, read one after the other; Windows offsets are whole
+// minutes, so rounding to the nearest one drops the moment between the two readings.
+std::int64_t LocalOffsetMilliseconds() {
+  SYSTEMTIME utc;
+  SYSTEMTIME local;
+  ::GetSystemTime(&utc);
+  ::GetLocalTime(&local);
+  std::int64_t difference = TicksOf(local) - TicksOf(utc);
+  std::int64_t half = difference < 0 ? -kTicksPerMinute / 2 : kTicksPerMinute / 2;
+  std::int64_t minutes = (difference + half) / kTicksPerMinute;
+  return minutes * 60 * 1000;
 }
 
 bool QueryPerformanceCounter(std::int64_t* count) {

@@ -62,6 +62,8 @@ void WriteChar(TextStream& stream, char byte);
 void WriteLineEnd(TextStream& stream);
 // End of a write statement: the console sees the bytes now, files and pipes in 128-byte blocks.
 void FinishWrite(TextStream& stream);
+// Writes out the waiting bytes now, whatever kind of file the stream is on; it stays open.
+void WriteOutTextStream(TextStream& stream);
 // Writes out the waiting bytes and releases the handle.
 void CloseTextStream(TextStream& stream);
 

@@ -48,6 +48,15 @@ int PeekByte(TextStream& stream) {
   return static_cast<unsigned char>(byte);
 }
 
+// What was printed leaves before standard input is read, as an interactive program's user
+// expects: a prompt shows while the program waits, even when standard output is a pipe or a
+// file. Only when the bytes leave changes, not which bytes.
+std::int32_t WriteOutBeforeInput() {
+  TextStream& output = StdOutput();
+  if (output.mode != kModeOutput) return 0;
+  return output.transferOp(output);
+}
+
 void Advance(TextStream& stream) {
   ++stream.bufferPos;
 }
@@ -105,6 +114,10 @@ namespace text_stream {
 
 // A pipe whose writer has gone is the end of the input, not a failure.
 std::int32_t RefillBuffer(TextStream& stream) {
+  if (IsStdInput(stream)) {
+    std::int32_t result = WriteOutBeforeInput();
+    if (result != 0) return result;
+  }
   stream.bufferPos = 0;
   stream.bufferEnd = 0;
   std::uint32_t read = 0;

@@ -75,6 +75,12 @@ void FinishWrite(TextStream& stream) {
   if (!text_stream::IsConsoleOutput(stream)) text_stream::SetIoResult(kNotOpen);
 }
 
+void WriteOutTextStream(TextStream& stream) {
+  if (!ReadyForOutput(stream)) return;
+  std::int32_t result = stream.transferOp(stream);
+  if (result != 0) text_stream::SetIoResult(result);
+}
+
 namespace text_stream {
 
 // The waiting bytes are dropped whatever the call reports, so a failing device cannot wedge

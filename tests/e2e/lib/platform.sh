@@ -46,3 +46,10 @@ zav_texts_are_utf8() {
 zav_closed_pipe_write_error() {
   if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 233; else echo 232; fi
 }
+
+# The exit code a run ended by Ctrl-C on its terminal leaves: death by SIGINT on Linux; under
+# Wine the default console handler's ExitProcess(STATUS_CONTROL_C_EXIT), of which the low byte
+# (0x3A) remains.
+zav_interrupted_exit_code() {
+  if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 58; else echo $((128 + $(kill -l INT))); fi
+}

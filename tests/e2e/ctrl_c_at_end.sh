@@ -1,0 +1,40 @@
+# Ctrl-C on a terminal at "ENTER zum Beenden" ends the process without closing the results
+# file; the whole record has reached the file by then.
+. "$(dirname "$0")/lib/common.sh"
+
+command -v script >/dev/null || zav_cannot_test ctrl_c_at_end "script (util-linux) is missing"
+
+# The terminal neither echoes the typed keys nor changes the program's line ends, so its
+# output is the same dialogue as on a pipe.
+mkfifo keys
+program=$(printf '%q ' $ZAV_EMULATOR "$ZAV_SMALL" "$ZAV_SMALL_COUNT")
+(exec script -qefc "stty -echo -opost; exec $program" /dev/null <keys >out 2>&1) &
+session=$!
+exec 3>keys
+
+run=""
+for _ in $(seq 50); do
+  read -r run _ <"/proc/$session/task/$session/children" 2>/dev/null
+  [ -n "$run" ] && break
+  sleep 0.1
+done
+[ -n "$run" ] || fail "the terminal session started no program"
+zav_wait_until_reading_input "$run" || fail "the run did not ask for the initials"
+printf 'ABC\r' >&3
+zav_wait_until_reading_input "$run" || fail "the run did not wait for ENTER"
+printf '\003' >&3
+wait $session
+status=$?
+exec 3>&-
+expect_exit $status $(zav_interrupted_exit_code)
+
+if [ -z "$ZAV_EMULATOR" ]; then
+  check_transcript out
+  check_record "$(cat zaveredo2.txt)" ABC
+else
+  # Wine draws its console on the terminal with escape sequences of its own.
+  split_record "$(cat zaveredo2.txt)"
+  expect_eq "${#FIELDS[@]}" 38 "fields of the record"
+  expect_eq "${FIELDS[5]}" ABC "initials"
+fi
+echo "ctrl_c_at_end: ok"
