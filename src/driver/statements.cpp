@@ -21,8 +21,8 @@ void WriteField(TextStream& stream, std::string_view text) {
   CheckIoResult();
 }
 
-std::string ReadLine(TextStream& stream) {
-  std::string line = ReadLineText(stream);
+std::string ReadLine(TextStream& stream, std::size_t maxKept) {
+  std::string line = ReadLineText(stream, maxKept);
   SkipLine(stream);
   CheckIoResult();
   return line;
