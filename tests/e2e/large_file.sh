@@ -5,8 +5,8 @@
 head_bytes='alt;erster;'
 size=$(((1 << 32) + 200))
 printf '%s' "$head_bytes" >zaveredo2.txt
-truncate -s $((size - 13)) zaveredo2.txt && printf 'letzter;\x1aRest' >>zaveredo2.txt ||
-  missing_requirement "a file system that holds a 4 GiB file"
+truncate -s $((size - 13)) zaveredo2.txt || missing_requirement "a file system that holds a 4 GiB file"
+printf 'letzter;\x1aRest' >>zaveredo2.txt
 [ "$(du -k zaveredo2.txt | cut -f1)" -lt 1024 ] || missing_requirement "a file system with sparse files"
 
 printf 'XY\n\n' | run_small >/dev/null 2>err
