@@ -17,7 +17,10 @@ void EndField(TextStream& file) {
 
 void OpenResultsFile(TextStream& file) {
   BindTextStream(file, kResultsFileName);
-  if (FileIsPresent(kResultsFileName)) {
+  bool present = FileIsPresent(kResultsFileName);
+  // A check that could not tell ends the run here, before anything is created or written.
+  CheckIoResult();
+  if (present) {
     AppendTextStream(file);
     CheckIoResult();
     // The new record starts on a line of its own; the file never ends in a line end.

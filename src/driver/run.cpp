@@ -20,6 +20,10 @@ namespace zaveredo {
 namespace {
 
 constexpr int kInitialsLength = 8;
+// Of the line typed, the bytes the eight characters can come from in any code page (UTF-8: at
+// most 4 bytes each) with room to spare; the rest of a longer line, even one that never ends,
+// is read and dropped.
+constexpr std::size_t kInitialsLineKept = 255;
 
 // Process-wide: it is left open on an error, so a cut record keeps only the bytes that had
 // left its buffer.
@@ -36,7 +40,7 @@ void PrintBanner(TextStream& console) {
 // Not echoed: the console shows only what the user typed.
 void AskForInitials(TextStream& console, TextStream& input) {
   Print(console, {DriverText(TextId::kInitialsPrompt)});
-  std::string initials = ReadLine(input);
+  std::string initials = ReadLine(input, kInitialsLineKept);
   WriteField(resultsFile, LeftChars(initials, kInitialsLength));
 }
 

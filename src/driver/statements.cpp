@@ -14,8 +14,8 @@ void PrintLine(TextStream& stream, std::initializer_list<std::string_view> texts
   CheckIoResult();
 }
 
-std::string ReadLine(TextStream& stream) {
-  std::string line = ReadLineText(stream);
+std::string ReadLine(TextStream& stream, std::size_t maxKept) {
+  std::string line = ReadLineText(stream, maxKept);
   SkipLine(stream);
   CheckIoResult();
   return line;

@@ -16,8 +16,9 @@ void Print(TextStream& stream, std::initializer_list<std::string_view> texts);
 // Texts and a line end (none: an empty line).
 void PrintLine(TextStream& stream, std::initializer_list<std::string_view> texts = {});
 
-// The rest of the current input line, without its line end; the line end is consumed.
-std::string ReadLine(TextStream& stream);
+// The rest of the current input line, without its line end; the line end is consumed. Only the
+// first maxKept bytes of the line are kept (ReadLineText).
+std::string ReadLine(TextStream& stream, std::size_t maxKept = std::string::npos);
 // Discards input up to and including the next line end.
 void WaitForLine(TextStream& stream);
 

@@ -27,13 +27,10 @@ inline constexpr std::uint32_t kFileTypeDisk = 1;
 inline constexpr std::uint32_t kFileTypeChar = 2;
 inline constexpr std::uint32_t kFileTypePipe = 3;
 
-// SetFilePointer move methods.
+// SetFilePointerEx move methods.
 inline constexpr std::uint32_t kFileBegin = 0;
 inline constexpr std::uint32_t kFileCurrent = 1;
 inline constexpr std::uint32_t kFileEnd = 2;
-
-inline constexpr std::uint32_t kInvalidFileSize = 0xFFFFFFFFu;
-inline constexpr std::uint32_t kInvalidSetFilePointer = 0xFFFFFFFFu;
 
 // Win32 error codes the program's messages are keyed on.
 inline constexpr std::uint32_t kErrorFileNotFound = 2;
@@ -54,12 +51,19 @@ std::uint32_t GetFileType(Handle handle);
 
 // Opens with FILE_SHARE_READ and FILE_ATTRIBUTE_NORMAL. A handle opened for writing is held:
 // another writer is refused with code 32, before anything of the file is truncated.
+// POSIX, where other programs can write the file all the same: a handle opened for writing
+// appends, so every write lands at the file's current end wherever the position was moved; and
+// a file that is the process's own standard input, output or error is refused with code 32,
+// as Windows refuses a second writer. A failed open creates nothing.
 Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition);
 
 bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* read);
 bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint32_t* written);
-std::uint32_t GetFileSize(Handle handle);
-std::uint32_t SetFilePointer(Handle handle, std::int32_t distance, std::uint32_t method);
+// GetFileSizeEx and SetFilePointerEx: sizes and positions with all 64 bits. The position
+// reached is stored in *position when it is not null.
+bool GetFileSizeEx(Handle handle, std::int64_t* size);
+bool SetFilePointerEx(Handle handle, std::int64_t distance, std::uint32_t method,
+                      std::int64_t* position);
 bool SetEndOfFile(Handle handle);
 bool CloseHandle(Handle handle);
 
@@ -67,6 +71,8 @@ bool CloseHandle(Handle handle);
 std::string GetCurrentDirectory();
 
 // FindFirstFileA + FindClose: whether an entry of that name exists, and whether it is a directory.
+// False with the last error set: kErrorFileNotFound or kErrorPathNotFound when there is
+// definitely no such entry, any other code when the search itself failed.
 bool FindFirstFile(const char* path, bool* isDirectory);
 
 }  // namespace zaveredo::platform

@@ -29,6 +29,9 @@ int OpenFlags(std::uint32_t access, std::uint32_t disposition) {
   } else {
     flags |= O_RDONLY;
   }
+  // Other programs are not kept from writing the file (the lock binds only the program's own
+  // openers): every write lands at the file's current end, even after someone emptied it.
+  if (writes) flags |= O_APPEND;
   // No O_TRUNC: the file is truncated only once its lock is held.
   if (disposition == kCreateAlways) flags |= O_CREAT;
   return flags;
@@ -46,21 +49,67 @@ bool TakeLock(int fd, bool writes) {
 }
 
 // A file must never take the number of a closed standard descriptor: console output would
-// then land in it. Windows keeps the two apart by design.
-int AboveStandardDescriptors(int fd) {
-  if (fd > STDERR_FILENO) return fd;
+// then land in it. Windows keeps the two apart by design. While the file is opened, each closed
+// standard descriptor holds a placeholder, so the file gets a number above them or, when none
+// is free, the open fails before it creates anything (EMFILE: "too many open files", 4).
+class StandardSlotsHeld {
+ public:
+  StandardSlotsHeld() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+      if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+      // Lands on the lowest free number: this one, as the lower ones are taken by now.
+      int placeholder = ::open("/", O_PATH | O_CLOEXEC);
+      if (placeholder < 0) break;
+      held_[count_++] = placeholder;
+    }
+  }
+  ~StandardSlotsHeld() {
+    int saved = errno;
+    for (int i = 0; i < count_; ++i) ::close(held_[i]);
+    errno = saved;
+  }
+  StandardSlotsHeld(const StandardSlotsHeld&) = delete;
+  StandardSlotsHeld& operator=(const StandardSlotsHeld&) = delete;
+
+ private:
+  int held_[3] = {};
+  int count_ = 0;
+};
+
+int OpenAboveStandardDescriptors(const char* path, int flags) {
+  StandardSlotsHeld held;
+  int fd = ::open(path, flags, 0666);
+  if (fd < 0 || fd > STDERR_FILENO) return fd;
+  // A placeholder could not be had: move the file up. Asking for a number at or beyond the
+  // descriptor limit fails with EINVAL, which means there is no free number.
   int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
-  int saved = errno;
+  int saved = errno == EINVAL ? EMFILE : errno;
   ::close(fd);
   errno = saved;
   return moved;
 }
 
+// Whether the file is one of the process's own standard descriptors: the console text written
+// there would be mixed into the file's records.
+bool IsAStandardDescriptor(const struct stat& file) {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    struct stat standard;
+    if (::fstat(fd, &standard) != 0) continue;
+    if (standard.st_dev == file.st_dev && standard.st_ino == file.st_ino) return true;
+  }
+  return false;
+}
+
+Handle Refuse(int fd) {
+  ::close(fd);
+  posix::SetLastError(kErrorSharingViolation);
+  return kInvalidHandle;
+}
+
 }  // namespace
 
 Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition) {
-  int fd = ::open(path, OpenFlags(access, disposition), 0666);
-  if (fd >= 0) fd = AboveStandardDescriptors(fd);
+  int fd = OpenAboveStandardDescriptors(path, OpenFlags(access, disposition));
   if (fd < 0) return Fail(-1, errno);
   struct stat info;
   if (::fstat(fd, &info) != 0) return Fail(fd, errno);
@@ -70,11 +119,10 @@ Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposit
     bool writes = (access & kGenericWrite) != 0;
     // A file nobody may write is read-only, as Windows' attribute is: even for the superuser.
     if (writes && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Fail(fd, EACCES);
-    if (!TakeLock(fd, writes)) {
-      ::close(fd);
-      posix::SetLastError(kErrorSharingViolation);
-      return kInvalidHandle;
-    }
+    if (!TakeLock(fd, writes)) return Refuse(fd);
+    // Windows refuses the second writer when the console is redirected into the file
+    // (zaveredo2 >> zaveredo2.txt); here the shell's descriptor holds no lock, so it is asked.
+    if (writes && IsAStandardDescriptor(info)) return Refuse(fd);
     if (disposition == kCreateAlways && ::ftruncate(fd, 0) != 0) return Fail(fd, errno);
   }
   return fd;

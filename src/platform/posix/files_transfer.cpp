@@ -21,10 +21,12 @@ bool Fail(int errnoValue) {
 }
 
 // A write into a pipe without a reader must fail with a code (232), as on Windows, instead of
-// killing the process; done once, before the first write.
-void IgnoreBrokenPipeSignal() {
+// killing the process; so must a write beyond the file-size limit (ulimit -f), which then fails
+// with EFBIG (223). Done once, before the first write.
+void IgnoreWriteSignals() {
   static const bool ignored = [] {
     ::signal(SIGPIPE, SIG_IGN);
+    ::signal(SIGXFSZ, SIG_IGN);
     return true;
   }();
   (void)ignored;
@@ -44,7 +46,7 @@ bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* r
 }
 
 bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint32_t* written) {
-  IgnoreBrokenPipeSignal();
+  IgnoreWriteSignals();
   *written = 0;
   const char* bytes = static_cast<const char*>(buffer);
   while (*written < count) {
@@ -58,30 +60,29 @@ bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint
   return true;
 }
 
-std::uint32_t GetFileSize(Handle handle) {
+bool GetFileSizeEx(Handle handle, std::int64_t* size) {
   struct stat info;
-  if (::fstat(Fd(handle), &info) != 0) {
-    Fail(errno);
-    return kInvalidFileSize;
-  }
-  // Without a high part, as the call is made: the low 32 bits.
-  return static_cast<std::uint32_t>(info.st_size);
+  if (::fstat(Fd(handle), &info) != 0) return Fail(errno);
+  *size = info.st_size;
+  return true;
 }
 
-std::uint32_t SetFilePointer(Handle handle, std::int32_t distance, std::uint32_t method) {
+bool SetFilePointerEx(Handle handle, std::int64_t distance, std::uint32_t method,
+                      std::int64_t* position) {
   if (method > kFileEnd) {
     posix::SetLastError(posix::kErrorInvalidParameter);
-    return kInvalidSetFilePointer;
+    return false;
   }
   int whence = method == kFileBegin ? SEEK_SET : method == kFileCurrent ? SEEK_CUR : SEEK_END;
-  off_t position = ::lseek(Fd(handle), distance, whence);
-  if (position < 0) {
+  off_t reached = ::lseek(Fd(handle), static_cast<off_t>(distance), whence);
+  if (reached < 0) {
     // lseek refuses a target before the start with EINVAL; Windows names that case.
     posix::SetLastError(errno == EINVAL ? posix::kErrorNegativeSeek
                                         : posix::Win32CodeOfErrno(errno));
-    return kInvalidSetFilePointer;
+    return false;
   }
-  return static_cast<std::uint32_t>(position);
+  if (position != nullptr) *position = reached;
+  return true;
 }
 
 bool SetEndOfFile(Handle handle) {

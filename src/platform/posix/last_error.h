@@ -15,6 +15,7 @@ inline constexpr std::uint32_t kErrorInvalidParameter = 87;
 inline constexpr std::uint32_t kErrorNegativeSeek = 131;
 inline constexpr std::uint32_t kErrorFilenameExcedRange = 206;
 inline constexpr std::uint32_t kErrorFileTooLarge = 223;
+inline constexpr std::uint32_t kErrorIoDevice = 1117;
 inline constexpr std::uint32_t kErrorCantResolveFilename = 1921;
 
 void SetLastError(std::uint32_t code);

@@ -40,12 +40,21 @@ bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint
   return ok != FALSE;
 }
 
-std::uint32_t GetFileSize(Handle handle) {
-  return ::GetFileSize(ToHandle(handle), nullptr);
+bool GetFileSizeEx(Handle handle, std::int64_t* size) {
+  LARGE_INTEGER whole;
+  if (!::GetFileSizeEx(ToHandle(handle), &whole)) return false;
+  *size = whole.QuadPart;
+  return true;
 }
 
-std::uint32_t SetFilePointer(Handle handle, std::int32_t distance, std::uint32_t method) {
-  return ::SetFilePointer(ToHandle(handle), distance, nullptr, method);
+bool SetFilePointerEx(Handle handle, std::int64_t distance, std::uint32_t method,
+                      std::int64_t* position) {
+  LARGE_INTEGER move;
+  move.QuadPart = distance;
+  LARGE_INTEGER reached;
+  if (!::SetFilePointerEx(ToHandle(handle), move, &reached, method)) return false;
+  if (position != nullptr) *position = reached.QuadPart;
+  return true;
 }
 
 bool SetEndOfFile(Handle handle) {
@@ -67,6 +76,8 @@ std::string GetCurrentDirectory() {
 
 bool FindFirstFile(const char* path, bool* isDirectory) {
   WIN32_FIND_DATAA entry;
+  // A failed search leaves its code: only ERROR_FILE_NOT_FOUND and ERROR_PATH_NOT_FOUND say
+  // that there is no such entry.
   HANDLE search = ::FindFirstFileA(path, &entry);
   if (search == INVALID_HANDLE_VALUE) return false;
   ::FindClose(search);

@@ -36,21 +36,19 @@ pf::Handle OpenConsole(TextStream& stream) {
 }
 
 // Appending starts at the end of the text: at the first byte 26 among the last 128 bytes, cut
-// off there, or else at the end of the file. The bytes read are not kept.
+// off there, or else at the end of the file. The bytes read are not kept. Sizes and positions
+// have all 64 bits, so a file of 4 GiB or more is appended to like any other.
 bool PositionAfterText(TextStream& stream) {
-  std::uint32_t size = pf::GetFileSize(stream.handle);
-  if (size == pf::kInvalidFileSize) return false;
-  std::uint32_t tailStart = size >= kStreamBufferSize ? size - kStreamBufferSize : 0;
-  if (pf::SetFilePointer(stream.handle, static_cast<std::int32_t>(tailStart), pf::kFileBegin) ==
-      pf::kInvalidSetFilePointer) {
-    return false;
-  }
+  std::int64_t size = 0;
+  if (!pf::GetFileSizeEx(stream.handle, &size)) return false;
+  std::int64_t tailStart = size >= kStreamBufferSize ? size - kStreamBufferSize : 0;
+  if (!pf::SetFilePointerEx(stream.handle, tailStart, pf::kFileBegin, nullptr)) return false;
   std::uint32_t read = 0;
   if (!pf::ReadFile(stream.handle, stream.bufferPtr, kStreamBufferSize, &read)) return false;
   for (std::uint32_t i = 0; i < read; ++i) {
     if (stream.bufferPtr[i] != kEndOfText) continue;
-    std::int32_t back = static_cast<std::int32_t>(i) - static_cast<std::int32_t>(read);
-    return pf::SetFilePointer(stream.handle, back, pf::kFileEnd) != pf::kInvalidSetFilePointer &&
+    std::int64_t back = static_cast<std::int64_t>(i) - static_cast<std::int64_t>(read);
+    return pf::SetFilePointerEx(stream.handle, back, pf::kFileEnd, nullptr) &&
            pf::SetEndOfFile(stream.handle);
   }
   return true;

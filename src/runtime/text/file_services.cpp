@@ -1,18 +1,31 @@
 #include "runtime/text/file_services.h"
 
 #include "platform/files.h"
+#include "runtime/text/text_stream_internal.h"
 
 namespace zaveredo {
+namespace {
+
+// ERROR_GEN_FAILURE: a search that failed without saying why.
+constexpr std::int32_t kSearchFailedUnsaid = 31;
+
+}  // namespace
 
 std::string CurrentDirectory() {
   return platform::GetCurrentDirectory();
 }
 
 // Presence is the entry alone: its time stamp plays no part, so an existing results file is
-// never taken for a missing one and emptied.
+// never taken for a missing one and emptied. For the same reason a search that fails for any
+// other reason than a definite "no such file or path" answers nothing: its code becomes the
+// pending I/O result, for the caller's CheckIoResult to raise.
 bool FileIsPresent(const char* path) {
   bool isDirectory = false;
-  return platform::FindFirstFile(path, &isDirectory) && !isDirectory;
+  if (platform::FindFirstFile(path, &isDirectory)) return !isDirectory;
+  std::uint32_t code = platform::GetLastError();
+  if (code == platform::kErrorFileNotFound || code == platform::kErrorPathNotFound) return false;
+  text_stream::SetIoResult(code != 0 ? static_cast<std::int32_t>(code) : kSearchFailedUnsaid);
+  return false;
 }
 
 }  // namespace zaveredo

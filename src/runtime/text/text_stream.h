@@ -67,8 +67,10 @@ void WriteOutTextStream(TextStream& stream);
 // Writes out the waiting bytes and releases the handle.
 void CloseTextStream(TextStream& stream);
 
-// The rest of the current line, without its line end, which stays unread.
-std::string ReadLineText(TextStream& stream);
+// The rest of the current line, without its line end, which stays unread. Of a longer line only
+// the first maxKept bytes are kept; the rest is read and dropped, so a line that never ends
+// (an endless input) costs no memory.
+std::string ReadLineText(TextStream& stream, std::size_t maxKept = std::string::npos);
 // Consumes everything up to and including the next line end.
 void SkipLine(TextStream& stream);
 

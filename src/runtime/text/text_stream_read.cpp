@@ -1,5 +1,7 @@
 // Reading lines: LF or CR LF ends a line, a lone CR is dropped, and with CR LF line ends a
 // byte 26 ends the text for good.
+#include <algorithm>
+
 #include "platform/files.h"
 #include "runtime/text/text_stream.h"
 #include "runtime/text/text_stream_internal.h"
@@ -75,10 +77,15 @@ bool CrBeforeLf(TextStream& stream) {
 
 }  // namespace
 
-std::string ReadLineText(TextStream& stream) {
+std::string ReadLineText(TextStream& stream, std::size_t maxKept) {
   std::string line;
   char chunk[kChunkSize];
   int used = 0;
+  auto keep = [&] {
+    std::size_t room = maxKept - std::min(maxKept, line.size());
+    line.append(chunk, std::min(room, static_cast<std::size_t>(used)));
+    used = 0;
+  };
   for (;;) {
     int byte = PeekByte(stream);
     if (byte == kEnd || byte == kLf) break;
@@ -88,12 +95,9 @@ std::string ReadLineText(TextStream& stream) {
     }
     chunk[used++] = static_cast<char>(byte);
     Advance(stream);
-    if (used == kChunkSize) {
-      line.append(chunk, used);
-      used = 0;
-    }
+    if (used == kChunkSize) keep();
   }
-  line.append(chunk, used);
+  keep();
   return line;
 }
 

@@ -11,6 +11,7 @@ export LC_ALL=${ZAV_LOCALE:-C}
 ZAV_LIB=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
 . "$ZAV_LIB/platform.sh"
 . "$ZAV_LIB/transcript.sh"
+. "$ZAV_LIB/requirements.sh"
 
 ZAV_WORK=$(mktemp -d "${TMPDIR:-/tmp}/zave2e.XXXXXX")
 trap 'rm -rf "$ZAV_WORK"' EXIT

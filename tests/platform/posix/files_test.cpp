@@ -37,6 +37,15 @@ class FilesTest : public ::testing::Test {
     bool ok = WriteFile(handle, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &written);
     return ok && written == bytes.size();
   }
+  static std::int64_t SizeOf(Handle handle) {
+    std::int64_t size = -1;
+    return GetFileSizeEx(handle, &size) ? size : -1;
+  }
+  // The position reached, or -1 when the move fails.
+  static std::int64_t MoveTo(Handle handle, std::int64_t distance, std::uint32_t method) {
+    std::int64_t position = -1;
+    return SetFilePointerEx(handle, distance, method, &position) ? position : -1;
+  }
   // The error code a child process gets when it opens the path; 0 when the open succeeds.
   static std::uint32_t CodeOfOpenInChild(const std::string& path, std::uint32_t access,
                                          std::uint32_t disposition) {
@@ -103,7 +112,7 @@ TEST_F(FilesTest, SecondWriterIsRefusedWith32AndEmptiesNothing) {
   Put(file, "earlier record;");
   Handle first = CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenExisting);
   ASSERT_NE(first, kInvalidHandle);
-  ASSERT_EQ(SetFilePointer(first, 0, kFileEnd), 15u);
+  ASSERT_EQ(MoveTo(first, 0, kFileEnd), 15);
   ASSERT_TRUE(Write(first, "mine"));
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericWrite, kCreateAlways), kErrorSharingViolation);
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericRead | kGenericWrite, kOpenExisting),
@@ -190,19 +199,35 @@ TEST_F(FilesTest, PositionSizeAndEndOfFile) {
   Put(file, "0123456789");
   Handle handle = CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenExisting);
   ASSERT_NE(handle, kInvalidHandle);
-  EXPECT_EQ(GetFileSize(handle), 10u);
-  EXPECT_EQ(SetFilePointer(handle, 6, kFileBegin), 6u);
+  EXPECT_EQ(SizeOf(handle), 10);
+  EXPECT_EQ(MoveTo(handle, 6, kFileBegin), 6);
   char chunk[8] = {};
   std::uint32_t read = 0;
   EXPECT_TRUE(ReadFile(handle, chunk, sizeof chunk, &read));
   EXPECT_EQ(std::string(chunk, read), "6789");
-  EXPECT_EQ(SetFilePointer(handle, -3, kFileEnd), 7u);
+  EXPECT_EQ(MoveTo(handle, -3, kFileEnd), 7);
   EXPECT_TRUE(SetEndOfFile(handle));
-  EXPECT_EQ(GetFileSize(handle), 7u);
-  EXPECT_EQ(SetFilePointer(handle, -1, kFileBegin), kInvalidSetFilePointer);
+  EXPECT_EQ(SizeOf(handle), 7);
+  EXPECT_EQ(MoveTo(handle, -1, kFileBegin), -1);
   EXPECT_EQ(GetLastError(), 131u);
   EXPECT_TRUE(CloseHandle(handle));
   EXPECT_EQ(Contents(file), "0123456");
+}
+
+TEST_F(FilesTest, AWriterIsRefusedWith32WhenTheFileIsStandardInput) {
+  std::string file = PathOf("input.txt");
+  Put(file, "kept;");
+  int saved = ::dup(STDIN_FILENO);
+  int input = ::open(file.c_str(), O_RDONLY);
+  ::dup2(input, STDIN_FILENO);
+  ::close(input);
+  Handle handle = CreateFile(file.c_str(), kGenericWrite, kCreateAlways);
+  std::uint32_t code = GetLastError();
+  ::dup2(saved, STDIN_FILENO);
+  ::close(saved);
+  EXPECT_EQ(handle, kInvalidHandle);
+  EXPECT_EQ(code, kErrorSharingViolation);
+  EXPECT_EQ(Contents(file), "kept;");
 }
 
 TEST_F(FilesTest, FindFirstFileTellsFilesFromDirectories) {
@@ -214,6 +239,9 @@ TEST_F(FilesTest, FindFirstFileTellsFilesFromDirectories) {
   EXPECT_TRUE(FindFirstFile(directory_.c_str(), &isDirectory));
   EXPECT_TRUE(isDirectory);
   EXPECT_FALSE(FindFirstFile(PathOf("absent").c_str(), &isDirectory));
+  EXPECT_EQ(GetLastError(), kErrorFileNotFound);
+  EXPECT_FALSE(FindFirstFile((file + "/below").c_str(), &isDirectory));
+  EXPECT_EQ(GetLastError(), kErrorPathNotFound);
 }
 
 TEST_F(FilesTest, CurrentDirectoryIsAFullPathAndTheRootKeepsItsSlash) {

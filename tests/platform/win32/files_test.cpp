@@ -23,6 +23,17 @@ std::string Contents(const std::string& path) {
   return text;
 }
 
+std::int64_t SizeOf(Handle file) {
+  std::int64_t size = -1;
+  return GetFileSizeEx(file, &size) ? size : -1;
+}
+
+// The position reached, or -1 when the move fails.
+std::int64_t MoveTo(Handle file, std::int64_t distance, std::uint32_t method) {
+  std::int64_t position = -1;
+  return SetFilePointerEx(file, distance, method, &position) ? position : -1;
+}
+
 void Write(Handle file, const std::string& text) {
   std::uint32_t written = 0;
   ASSERT_TRUE(WriteFile(file, text.data(), static_cast<std::uint32_t>(text.size()), &written));
@@ -46,7 +57,7 @@ TEST(Win32Files, CreateAlwaysTruncatesAndOpenExistingRefusesMissingFiles) {
 
   file = CreateFile(path.c_str(), kGenericWrite, kCreateAlways);
   ASSERT_NE(file, kInvalidHandle);
-  EXPECT_EQ(GetFileSize(file), 0u);
+  EXPECT_EQ(SizeOf(file), 0);
   Write(file, "new");
   CloseHandle(file);
   EXPECT_EQ(Contents(path), "new");
@@ -97,23 +108,24 @@ TEST(Win32Files, PointerMovesAndEndOfFileCutsWhereAppendingNeedsThem) {
 
   file = CreateFile(path.c_str(), kGenericRead | kGenericWrite, kOpenExisting);
   ASSERT_NE(file, kInvalidHandle);
-  EXPECT_EQ(GetFileSize(file), 14u);
-  EXPECT_EQ(SetFilePointer(file, 4, kFileBegin), 4u);
+  EXPECT_EQ(SizeOf(file), 14);
+  EXPECT_EQ(MoveTo(file, 4, kFileBegin), 4);
   char tail[16];
   std::uint32_t read = 0;
   ASSERT_TRUE(ReadFile(file, tail, sizeof tail, &read));
   EXPECT_EQ(std::string(tail, read), std::string("456789\x1A"
                                                  "abc"));
   // Back from the end to the mark: index 6 of 10 bytes read.
-  EXPECT_EQ(SetFilePointer(file, 6 - 10, kFileEnd), 10u);
+  EXPECT_EQ(MoveTo(file, 6 - 10, kFileEnd), 10);
   ASSERT_TRUE(SetEndOfFile(file));
   Write(file, "!");
   CloseHandle(file);
   EXPECT_EQ(Contents(path), "0123456789!");
 
-  EXPECT_EQ(SetFilePointer(kInvalidHandle, 0, kFileBegin), kInvalidSetFilePointer);
+  EXPECT_EQ(MoveTo(kInvalidHandle, 0, kFileBegin), -1);
   EXPECT_EQ(GetLastError(), kErrorInvalidHandle);
-  EXPECT_EQ(GetFileSize(kInvalidHandle), kInvalidFileSize);
+  EXPECT_EQ(SizeOf(kInvalidHandle), -1);
+  EXPECT_EQ(GetLastError(), kErrorInvalidHandle);
 }
 
 TEST(Win32Files, APipeReportsItsTypeAndABrokenPipeAsError109) {
@@ -183,6 +195,9 @@ TEST(Win32FindFirstFile, TellsFilesFromDirectoriesAndMissingNames) {
   EXPECT_TRUE(isDirectory);
 
   EXPECT_FALSE(FindFirstFile(dir.File("missing.txt").c_str(), &isDirectory));
+  EXPECT_EQ(GetLastError(), kErrorFileNotFound);
+  EXPECT_FALSE(FindFirstFile(dir.File("missing\\file.txt").c_str(), &isDirectory));
+  EXPECT_EQ(GetLastError(), kErrorPathNotFound);
 }
 
 TEST(Win32FindFirstFile, AFileDatedOutsideTheDosRangeStillExists) {

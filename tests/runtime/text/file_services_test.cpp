@@ -13,6 +13,7 @@ namespace {
 
 using test_support::PutFileBytes;
 using test_support::ScratchDirectory;
+using test_support::TakeIoResult;
 
 TEST(LeftCharsTest, KeepsTheFirstCountCharacters) {
   EXPECT_EQ(LeftChars("ABCDEFGHIJ", 8), "ABCDEFGH");
@@ -48,6 +49,15 @@ TEST(FileIsPresentTest, TrueOnlyForAnExistingFile) {
   std::filesystem::create_directory(directory);
   EXPECT_FALSE(FileIsPresent(directory.c_str()));
   EXPECT_FALSE(FileIsPresent(""));
+}
+
+TEST(FileIsPresentTest, OnlyNoSuchFileOrPathMeansAbsentAnyOtherFailureIsPending) {
+  ScratchDirectory scratch;
+  EXPECT_FALSE(FileIsPresent(scratch.PathOf("missing/file.txt").c_str()));
+  EXPECT_EQ(TakeIoResult(), 0);
+  // A name longer than any file system allows: the search fails without saying "no such file".
+  EXPECT_FALSE(FileIsPresent(scratch.PathOf(std::string(300, 'n').c_str()).c_str()));
+  EXPECT_EQ(TakeIoResult(), 206);  // ERROR_FILENAME_EXCED_RANGE
 }
 
 TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {

@@ -96,6 +96,16 @@ TEST_F(TextStreamReadTest, LongLinesAreReadWhole) {
   EXPECT_EQ(ReadLines(stream_, 3), (Lines{line300, line600, "end"}));
 }
 
+TEST_F(TextStreamReadTest, ABoundedReadKeepsTheStartAndDropsTheRestOfTheLine) {
+  std::string line(1000, 'x');
+  line[254] = 'y';
+  Open(line + "\r\nnext\n");
+  EXPECT_EQ(ReadLineText(stream_, 255), line.substr(0, 255));
+  EXPECT_EQ(NextUnread(), '\r');  // the line end stays for SkipLine, as with an unbounded read
+  SkipLine(stream_);
+  EXPECT_EQ(ReadLineText(stream_, 2), "ne");
+}
+
 TEST_F(TextStreamReadTest, EndOfInputGivesThePartialLineThenEmptyOnes) {
   Open("partial");
   EXPECT_EQ(ReadLines(stream_, 3), (Lines{"partial", "", ""}));
