@@ -22,7 +22,7 @@ void WriteToStdError(std::string_view bytes) {
 
 }  // namespace
 
-FixedText ComposeErrorReport(const Exception& error) {
+FixedText ComposeErrorReport(const Error& error) {
   CodeLocation location = LocateCode(error.Address());
   std::string_view message = error.Message();
   bool needsPeriod = !message.empty() && message.back() != '.';
@@ -34,7 +34,7 @@ FixedText ComposeErrorReport(const Exception& error) {
   return report;
 }
 
-void WriteErrorReport(const Exception& error) {
+void WriteErrorReport(const Error& error) {
   WriteOutStdOutput();
   FixedText report = ComposeErrorReport(error);
   std::string oem = platform::AnsiToOem(report.View());
