@@ -1,6 +1,6 @@
 #include "runtime/errors/error_report.h"
 
-#include <string>
+#include <cstring>
 #include <string_view>
 
 #include "platform/codepage.h"
@@ -28,7 +28,7 @@ FixedText ComposeErrorReport(const Error& error) {
   bool needsPeriod = !message.empty() && message.back() != '.';
   FixedText report;
   FormatText(report, MessageText(MessageId::kReportFormat),
-             {FormatArg::Text(error.KindName()), FormatArg::Text(location.moduleName),
+             {FormatArg::Text(error.KindName()), FormatArg::Text(location.moduleName.View()),
               FormatArg::Hex(location.offset, kOffsetDigits), FormatArg::Text(message),
               FormatArg::Text(needsPeriod ? "." : "")});
   return report;
@@ -37,8 +37,10 @@ FixedText ComposeErrorReport(const Error& error) {
 void WriteErrorReport(const Error& error) {
   WriteOutStdOutput();
   FixedText report = ComposeErrorReport(error);
-  std::string oem = platform::AnsiToOem(report.View());
-  WriteToStdError(oem);
+  char oem[FixedText::kCapacity];
+  std::memcpy(oem, report.CString(), report.View().size() + 1);
+  platform::AnsiToOemInPlace(oem);
+  WriteToStdError({oem, report.View().size()});
   WriteToStdError("\r\n");
 }
 

@@ -12,7 +12,8 @@ namespace zaveredo {
 FixedText ComposeErrorReport(const Error& error);
 
 // Writes out standard output's waiting bytes, then the report, converted to the OEM code page,
-// and CR LF to the standard error handle (directly, not through a text stream).
+// and CR LF to the standard error handle (directly, not through a text stream). Allocates
+// nothing, so a fault handler can report.
 void WriteErrorReport(const Error& error);
 
 }  // namespace zaveredo

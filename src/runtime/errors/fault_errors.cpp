@@ -14,7 +14,7 @@ void FormatAccessViolation(const platform::FaultInfo& fault, FixedText& message)
   FormatArg accessed = FormatArg::Pointer(fault.accessAddress);
   if (location.inModule) {
     FormatText(message, KindMessage(ErrorKind::EAccessViolation),
-               {at, FormatArg::Text(location.moduleName), access, accessed});
+               {at, FormatArg::Text(location.moduleName.View()), access, accessed});
   } else {
     FormatText(message, MessageText(MessageId::kAccessViolation), {at, access, accessed});
   }

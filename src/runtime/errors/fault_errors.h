@@ -6,7 +6,8 @@
 
 namespace zaveredo {
 
-// At the fault's address.
+// At the fault's address. Allocates nothing once the messages are loaded (start-up), so a
+// fault handler can use it.
 Error ErrorOfFault(const platform::FaultInfo& fault);
 
 }  // namespace zaveredo

@@ -113,7 +113,7 @@ TEST(ErrorReport, AddressOutsideEveryModuleCountsFromOwnNameLess0x1000) {
   Error error(ErrorKind::ERangeError, "", &onTheStack);
   FixedText report = ComposeErrorReport(error);
   ReportParts parts = Split(report.View(), "ERangeError");
-  EXPECT_EQ(parts.module, platform::OwnModuleName());
+  EXPECT_EQ(parts.module, platform::OwnModuleName().View());
   EXPECT_EQ(parts.offset,
             static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&onTheStack) - 0x1000));
 }
