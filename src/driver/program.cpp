@@ -5,7 +5,6 @@
 #include "driver/run.h"
 #include "driver/startup.h"
 #include "runtime/errors/errors.h"
-#include "runtime/errors/premade_errors.h"
 #include "runtime/errors/termination.h"
 
 namespace zaveredo {
@@ -15,11 +14,11 @@ int RunProgram(std::int32_t elementCount) {
     // Inside the handler too: an error before the machinery is up leaves the fallback line.
     StartUp();
     RunBenchmark(elementCount);
-  } catch (const Exception& error) {
+  } catch (const Error& error) {
     ReportUnhandledError(error);
   } catch (const std::bad_alloc&) {
     // A text that could not grow: the same report as an array that cannot be sized.
-    ReportUnhandledError(PremadeOutOfMemory());
+    ReportUnhandledError(FixedError(ErrorKind::EOutOfMemory));
   }
   TerminateRun(0);
 }

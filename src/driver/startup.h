@@ -1,5 +1,5 @@
 // Everything the run relies on before its first step: the floating-point unit's control word,
-// the error machinery with its pre-made objects, the texts in the ANSI code page, the locale's
+// the error machinery with its messages, the texts in the ANSI code page, the locale's
 // separators, the platform version, and the finalization that releases the arrays.
 #pragma once
 

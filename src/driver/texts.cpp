@@ -1,5 +1,6 @@
 #include "driver/texts.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/codepage.h"
@@ -26,6 +27,9 @@ constexpr std::array<const char*, static_cast<int>(TextId::kCount)> kUtf8Texts =
     "Speicherort : ",
     "ENTER zum Beenden",
 };
+// A missing text would leave its place empty, a null pointer.
+static_assert(std::find(kUtf8Texts.begin(), kUtf8Texts.end(), nullptr) == kUtf8Texts.end(),
+              "one text per id");
 
 std::array<std::string, kUtf8Texts.size()>& Loaded() {
   static std::array<std::string, kUtf8Texts.size()> texts;

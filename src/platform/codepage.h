@@ -15,7 +15,8 @@ std::string WideToAnsi(std::u16string_view text);
 // A program text kept in the source as UTF-8, converted to the ANSI code page.
 std::string Utf8ToAnsi(std::string_view utf8);
 
-// CharToOemA: the error report's conversion. The identity on Linux.
-std::string AnsiToOem(std::string_view text);
+// CharToOemA: the error report's conversion, in place, up to the first NUL (so a fault
+// handler can use it). Nothing changes on Linux.
+void AnsiToOemInPlace(char* text);
 
 }  // namespace zaveredo::platform

@@ -11,9 +11,8 @@ constexpr const char* kReadFailedText = "Fehler beim Holen der Daten für '";
 constexpr const char* kWrongTypeText = "Ungültiger Datentyp für '";
 
 [[noreturn, gnu::noinline]] void RaiseRegistryError(const char* text, const std::string& name) {
-  ERegistryException error(platform::Utf8ToAnsi(text) + name + "'");
-  error.SetAddress(__builtin_return_address(0));
-  throw error;
+  throw Error(ErrorKind::ERegistryException, platform::Utf8ToAnsi(text) + name + "'",
+              __builtin_return_address(0));
 }
 
 // A failed query counts as size -1, so it reads as the empty text like a missing value.

@@ -24,7 +24,7 @@ bool IsPossible(const platform::LocalTime& time) {
 }  // namespace
 
 double TimeOfDayFrom(const platform::LocalTime& time) {
-  if (!IsPossible(time)) RaiseRunError(RunError::kTimeEncoding, __builtin_return_address(0));
+  if (!IsPossible(time)) RaiseRunError(ErrorKind::EConvertError, __builtin_return_address(0));
   std::int32_t n =
       time.hour * 3600000 + time.minute * 60000 + time.second * 1000 + time.milliseconds;
   // The quotient is rounded twice, to extended and then to double, never once to double.

@@ -46,7 +46,7 @@ void SizeArray(ElementType type) {
   void* memory = bytes <= static_cast<std::uint64_t>(PTRDIFF_MAX)
                      ? std::malloc(static_cast<std::size_t>(bytes))
                      : nullptr;
-  if (memory == nullptr) RaiseRunError(RunError::kOutOfMemory, __builtin_return_address(0));
+  if (memory == nullptr) RaiseRunError(ErrorKind::EOutOfMemory, __builtin_return_address(0));
   ZeroWithCachedStores(memory, static_cast<std::size_t>(bytes));
   ArrayOf(type) = DynamicArray{memory, count};
 }

@@ -46,7 +46,7 @@ void ExtendedToReal48(long double value, Real48* to) {
     std::memset(to->bytes, 0, sizeof to->bytes);
     return;
   }
-  if (exponent > 255) RaiseRunError(RunError::kFloatOverflow, __builtin_return_address(0));
+  if (exponent > 255) RaiseRunError(ErrorKind::EOverflow, __builtin_return_address(0));
 
   std::uint32_t high = static_cast<std::uint32_t>(rounded >> 32) & 0x7FFFFFFFu;
   high |= sign << 31;

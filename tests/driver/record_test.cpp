@@ -62,8 +62,9 @@ TEST_F(RecordTest, ADirectoryOfTheFileNameIsRefused) {
   try {
     OpenResultsFile(file_);
     FAIL() << "opened a directory for writing";
-  } catch (const EInOutError& error) {
-    EXPECT_EQ(error.ErrorCode(), 5);
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Kind(), ErrorKind::EInOutError);
+    EXPECT_EQ(error.IoErrorCode(), 5);
     EXPECT_STREQ(error.Message(), "Dateizugriff verweigert");
   }
 }

@@ -33,7 +33,7 @@ void RecordSleep(std::uint32_t milliseconds) {
 }
 
 std::uint64_t RaiseOnSecondRead() {
-  if (gEvents.size() > 2) throw EAccessViolation("counter");
+  if (gEvents.size() > 2) throw Error(ErrorKind::EAccessViolation, "counter");
   return FeedCount();
 }
 
@@ -45,7 +45,7 @@ std::uint64_t RaiseOnSecondRead() {
 
 void RaisingSleep(std::uint32_t milliseconds) {
   RecordSleep(milliseconds);
-  if (milliseconds == 500) throw ERangeError("sleep");
+  if (milliseconds == 500) throw Error(ErrorKind::ERangeError, "sleep");
 }
 
 class ClockRateTest : public ::testing::Test {

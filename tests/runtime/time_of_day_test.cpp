@@ -90,9 +90,9 @@ TEST_F(TimeOfDayTest, ImpossibleReadingsRaiseConvertError) {
       TimeOfDayFrom(time);
       ADD_FAILURE() << "no error for " << time.hour << ":" << time.minute << ":" << time.second
                     << "." << time.milliseconds;
-    } catch (const EConvertError& error) {
+    } catch (const Error& error) {
       EXPECT_STREQ(error.KindName(), "EConvertError");
-      EXPECT_EQ(std::string(error.Message()), MessageText(MessageId::kTimeEncoding));
+      EXPECT_EQ(std::string(error.Message()), KindMessage(ErrorKind::EConvertError));
     }
   }
 }

@@ -36,12 +36,7 @@ std::string KindOfFault(void (*run)()) {
       &work, &fault);
   ResetFpu();
   if (completed) return "none";
-  std::string kind;
-  WithFaultError(
-      fault,
-      [](const Exception& error, void* out) { *static_cast<std::string*>(out) = error.KindName(); },
-      &kind);
-  return kind;
+  return ErrorOfFault(fault).KindName();
 }
 
 class FaultErrorsTest : public test_support::WorkloadTest {};

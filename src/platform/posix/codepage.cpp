@@ -23,8 +23,6 @@ std::string Utf8ToAnsi(std::string_view utf8) {
 }
 
 // Linux consoles show the ANSI text as it is.
-std::string AnsiToOem(std::string_view text) {
-  return std::string(text);
-}
+void AnsiToOemInPlace(char*) {}
 
 }  // namespace zaveredo::platform

@@ -4,17 +4,8 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstring>
 
 namespace zaveredo::platform {
-namespace {
-
-std::string WithoutDirectory(const char* path) {
-  const char* slash = std::strrchr(path, '/');
-  return slash == nullptr ? std::string(path) : std::string(slash + 1);
-}
-
-}  // namespace
 
 void ExitProcess(std::uint32_t code) {
   // Like ExitProcess: nothing of the C or C++ run-time's own shutdown runs, the program has
@@ -22,24 +13,26 @@ void ExitProcess(std::uint32_t code) {
   ::_exit(static_cast<int>(code));
 }
 
-bool FindModule(const void* address, std::string* fileName, std::uintptr_t* base) {
+bool FindModule(const void* address, ModuleName* name, std::uintptr_t* base) {
   Dl_info info{};
   if (address == nullptr || ::dladdr(address, &info) == 0 || info.dli_fbase == nullptr)
     return false;
   // The loader names the main program with an empty string.
-  *fileName = info.dli_fname != nullptr && info.dli_fname[0] != '\0'
-                  ? WithoutDirectory(info.dli_fname)
-                  : OwnModuleName();
+  if (info.dli_fname != nullptr && info.dli_fname[0] != '\0') {
+    name->SetFromPath(info.dli_fname, "/");
+  } else {
+    *name = OwnModuleName();
+  }
   *base = reinterpret_cast<std::uintptr_t>(info.dli_fbase);
   return true;
 }
 
-std::string OwnModuleName() {
-  char path[PATH_MAX + 1];
-  ssize_t n = ::readlink("/proc/self/exe", path, PATH_MAX);
-  if (n <= 0) return std::string();
-  path[n] = '\0';
-  return WithoutDirectory(path);
+ModuleName OwnModuleName() {
+  ModuleName name;
+  char path[PATH_MAX];
+  ssize_t n = ::readlink("/proc/self/exe", path, sizeof path);
+  if (n > 0) name.SetFromPath(std::string_view(path, static_cast<std::size_t>(n)), "/");
+  return name;
 }
 
 }  // namespace zaveredo::platform

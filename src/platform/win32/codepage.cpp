@@ -44,11 +44,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
   return FromWide(CP_ACP, ToWide(CP_UTF8, utf8));
 }
 
-std::string AnsiToOem(std::string_view text) {
-  // CharToOemA converts in place up to the first NUL; the c_str() copy supplies that NUL.
-  std::string converted(text);
-  ::CharToOemA(converted.c_str(), converted.data());
-  return converted;
+void AnsiToOemInPlace(char* text) {
+  ::CharToOemA(text, text);
 }
 
 }  // namespace zaveredo::platform

@@ -10,19 +10,19 @@ void ExitProcess(std::uint32_t code) {
   ::ExitProcess(code);
 }
 
-bool FindModule(const void* address, std::string* fileName, std::uintptr_t* base) {
+bool FindModule(const void* address, ModuleName* name, std::uintptr_t* base) {
   MEMORY_BASIC_INFORMATION region;
   if (::VirtualQuery(address, &region, sizeof region) == 0) return false;
   if (region.State != MEM_COMMIT || region.Type != MEM_IMAGE) return false;
   // A mapped image's allocation starts at its module handle.
   HMODULE module = static_cast<HMODULE>(region.AllocationBase);
-  if (!win32::ModuleFileName(module, fileName)) return false;
+  if (!win32::ModuleFileName(module, name)) return false;
   *base = reinterpret_cast<std::uintptr_t>(region.AllocationBase);
   return true;
 }
 
-std::string OwnModuleName() {
-  std::string name;
+ModuleName OwnModuleName() {
+  ModuleName name;
   win32::ModuleFileName(nullptr, &name);
   return name;
 }

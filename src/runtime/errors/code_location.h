@@ -1,14 +1,15 @@
 // Where a code address lies, as the error report names it: the module's file name and the
-// address as an offset into that module's memory.
+// address as an offset into that module's memory. Allocates nothing.
 #pragma once
 
 #include <cstdint>
-#include <string>
+
+#include "platform/process.h"
 
 namespace zaveredo {
 
 struct CodeLocation {
-  std::string moduleName;  // without directory
+  platform::ModuleName moduleName;
   std::uint32_t offset = 0;
   bool inModule = false;
 };

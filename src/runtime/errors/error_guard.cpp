@@ -19,7 +19,7 @@ void RunCatching(void* call) {
   auto* c = static_cast<GuardedCall*>(call);
   try {
     c->body(c->context);
-  } catch (const Exception&) {
+  } catch (const Error&) {
     c->raised = true;
   } catch (const std::bad_alloc&) {
     c->raised = true;

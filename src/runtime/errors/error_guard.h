@@ -3,7 +3,7 @@
 
 namespace zaveredo {
 
-// Runs body(context). Returns false when an error left it: a raised zaveredo::Exception, a
+// Runs body(context). Returns false when an error left it: a raised Error, a
 // failed memory request (std::bad_alloc) or a processor fault; true when it completed. A fault
 // does not unwind, so body must own nothing that needs destruction. Afterwards the
 // floating-point unit is reset to the run's control word. Guards nest.

@@ -1,6 +1,6 @@
 #include "runtime/errors/error_report.h"
 
-#include <string>
+#include <cstring>
 #include <string_view>
 
 #include "platform/codepage.h"
@@ -22,23 +22,25 @@ void WriteToStdError(std::string_view bytes) {
 
 }  // namespace
 
-FixedText ComposeErrorReport(const Exception& error) {
+FixedText ComposeErrorReport(const Error& error) {
   CodeLocation location = LocateCode(error.Address());
   std::string_view message = error.Message();
   bool needsPeriod = !message.empty() && message.back() != '.';
   FixedText report;
   FormatText(report, MessageText(MessageId::kReportFormat),
-             {FormatArg::Text(error.KindName()), FormatArg::Text(location.moduleName),
+             {FormatArg::Text(error.KindName()), FormatArg::Text(location.moduleName.View()),
               FormatArg::Hex(location.offset, kOffsetDigits), FormatArg::Text(message),
               FormatArg::Text(needsPeriod ? "." : "")});
   return report;
 }
 
-void WriteErrorReport(const Exception& error) {
+void WriteErrorReport(const Error& error) {
   WriteOutStdOutput();
   FixedText report = ComposeErrorReport(error);
-  std::string oem = platform::AnsiToOem(report.View());
-  WriteToStdError(oem);
+  char oem[FixedText::kCapacity];
+  std::memcpy(oem, report.CString(), report.View().size() + 1);
+  platform::AnsiToOemInPlace(oem);
+  WriteToStdError({oem, report.View().size()});
   WriteToStdError("\r\n");
 }
 

@@ -9,10 +9,11 @@
 namespace zaveredo {
 
 // The report's text in the ANSI code page, cut to 1023 characters, without the final CR LF.
-FixedText ComposeErrorReport(const Exception& error);
+FixedText ComposeErrorReport(const Error& error);
 
 // Writes out standard output's waiting bytes, then the report, converted to the OEM code page,
-// and CR LF to the standard error handle (directly, not through a text stream).
-void WriteErrorReport(const Exception& error);
+// and CR LF to the standard error handle (directly, not through a text stream). Allocates
+// nothing, so a fault handler can report.
+void WriteErrorReport(const Error& error);
 
 }  // namespace zaveredo

@@ -1,4 +1,4 @@
-// The error a processor fault becomes: its kind and message by the fault's exception code.
+// The error a processor fault becomes: its kind by the fault's exception code (error_kinds.h).
 #pragma once
 
 #include "platform/faults.h"
@@ -6,9 +6,8 @@
 
 namespace zaveredo {
 
-// Makes the error for the fault on the caller's stack, with the fault's address, and hands it
-// to use. Nothing is thrown: a fault does not unwind.
-void WithFaultError(const platform::FaultInfo& fault,
-                    void (*use)(const Exception& error, void* context), void* context);
+// At the fault's address. Allocates nothing once the messages are loaded (start-up), so a
+// fault handler can use it.
+Error ErrorOfFault(const platform::FaultInfo& fault);
 
 }  // namespace zaveredo

@@ -9,39 +9,36 @@ namespace zaveredo {
 namespace {
 
 constexpr const char* kUtf8Texts[] = {
-    "Fehler bei Bereichsprüfung",
-    "Integerüberlauf",
-    "Zu wenig Arbeitsspeicher",
-    "Ungültige Zeigeroperation",
-    "Gleitkommaüberlauf",
-    "Ungültige Gleitkommaoperation",
-    "Gleitkommadivision durch Null",
-    "Gleitkommaunterlauf",
-    "Division durch Null",
-    "Stack-Überlauf",
-    "Privilegierte Anweisung",
-    "Strg+C gedrückt",
-    "Ungültiges Argument zum Codieren der Uhrzeit",
-    "Datei nicht gefunden",
-    "Ungültiger Dateiname",
-    "Zu viele geöffnete Dateien",
-    "Dateizugriff verweigert",
-    "Versuch hinter dem Dateiende zu lesen",
-    "Zu wenig Speicherplatz",
-    "Ungültige numerische Eingabe",
-    "E/A-Fehler %d",
-    "Zugriffsverletzung bei Adresse %p in Modul '%s'. %s von Adresse %p",
     "Zugriffsverletzung bei Adresse %p. %s von Adresse %p",
     "Lesen",
     "Schreiben",
-    "Externe Exception %x",
     "Exception %s in Modul %s bei %p.\r\n%s%s\r\n",
 };
-constexpr std::size_t kTextCount = std::size(kUtf8Texts);
-static_assert(kTextCount == static_cast<std::size_t>(MessageId::kCount), "one text per id");
+static_assert(std::size(kUtf8Texts) == static_cast<std::size_t>(MessageId::kCount),
+              "one text per id");
 
-std::array<std::string, kTextCount>& Loaded() {
-  static std::array<std::string, kTextCount> texts;
+struct IoText {
+  std::int32_t code;
+  const char* utf8;
+};
+constexpr IoText kIoTexts[] = {
+    {2, "Datei nicht gefunden"},
+    {3, "Ungültiger Dateiname"},
+    {4, "Zu viele geöffnete Dateien"},
+    {5, "Dateizugriff verweigert"},
+    {100, "Versuch hinter dem Dateiende zu lesen"},
+    {101, "Zu wenig Speicherplatz"},
+    {106, "Ungültige numerische Eingabe"},
+};
+
+struct Loaded {
+  std::array<std::string, kErrorKindCount> kinds;
+  std::array<std::string, std::size(kUtf8Texts)> texts;
+  std::array<std::string, std::size(kIoTexts)> io;
+};
+
+Loaded& Texts() {
+  static Loaded texts;
   return texts;
 }
 
@@ -51,13 +48,29 @@ bool loaded = false;
 
 void LoadMessages() {
   if (loaded) return;
-  for (std::size_t i = 0; i < kTextCount; ++i) Loaded()[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
+  Loaded& t = Texts();
+  for (std::size_t i = 0; i < kErrorKindCount; ++i)
+    t.kinds[i] = platform::Utf8ToAnsi(RowOf(static_cast<ErrorKind>(i)).message);
+  for (std::size_t i = 0; i < t.texts.size(); ++i) t.texts[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
+  for (std::size_t i = 0; i < t.io.size(); ++i) t.io[i] = platform::Utf8ToAnsi(kIoTexts[i].utf8);
   loaded = true;
+}
+
+const std::string& KindMessage(ErrorKind kind) {
+  LoadMessages();
+  return Texts().kinds[static_cast<std::size_t>(kind)];
 }
 
 const std::string& MessageText(MessageId id) {
   LoadMessages();
-  return Loaded()[static_cast<int>(id)];
+  return Texts().texts[static_cast<std::size_t>(id)];
+}
+
+const std::string& IoMessage(std::int32_t code) {
+  LoadMessages();
+  for (std::size_t i = 0; i < std::size(kIoTexts); ++i)
+    if (kIoTexts[i].code == code) return Texts().io[i];
+  return KindMessage(ErrorKind::EInOutError);
 }
 
 }  // namespace zaveredo

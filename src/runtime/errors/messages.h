@@ -1,47 +1,32 @@
 // The run-time library's texts, kept in the source as UTF-8 like a program's string resources
-// and converted to the ANSI code page once, at start-up (LoadMessages). The texts with
-// placeholders are filled in when used (message_format.h).
+// and converted to the ANSI code page once, at start-up (LoadMessages): the kinds' messages of
+// error_kinds.h and the texts below. The texts with placeholders are filled in when used
+// (format_text.h).
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "runtime/errors/error_kinds.h"
 
 namespace zaveredo {
 
+// The texts that belong to no single kind.
 enum class MessageId {
-  kRangeError,
-  kIntOverflow,
-  kOutOfMemory,
-  kInvalidPointer,
-  kFloatOverflow,
-  kInvalidOp,
-  kZeroDivide,
-  kUnderflow,
-  kDivByZero,
-  kStackOverflow,
-  kPrivilege,
-  kControlC,
-  kTimeEncoding,
-  kFileNotFound,             // I/O 2
-  kInvalidFileName,          // I/O 3
-  kTooManyOpenFiles,         // I/O 4
-  kAccessDenied,             // I/O 5
-  kReadPastEnd,              // I/O 100
-  kDiskFull,                 // I/O 101
-  kInvalidNumber,            // I/O 106
-  kIoError,                  // "E/A-Fehler %d": any other I/O code
-  kAccessViolationInModule,  // fault address, module, reading or writing, accessed address
-  kAccessViolation,          // the same without a module
+  kAccessViolation,  // without a module: fault address, reading or writing, accessed address
   kReading,
   kWriting,
-  kExternalException,  // "Externe Exception %x"
-  kReportFormat,       // the error report: kind, module, offset, message, "." or nothing
+  kReportFormat,  // the error report: kind, module, offset, message, "." or nothing
   kCount
 };
 
 // Converts every text to the ANSI code page; later calls do nothing.
 void LoadMessages();
 
-// The converted text (loading on first use when start-up has not run, as in unit tests).
+// The converted texts (loaded on first use when start-up has not run, as in unit tests).
+const std::string& KindMessage(ErrorKind kind);
 const std::string& MessageText(MessageId id);
+// The message of an I/O error code: its own text, or EInOutError's format for the rest.
+const std::string& IoMessage(std::int32_t code);
 
 }  // namespace zaveredo

@@ -9,8 +9,6 @@
 #include "runtime/errors/fallback_line.h"
 #include "runtime/errors/fault_errors.h"
 #include "runtime/errors/messages.h"
-#include "runtime/errors/premade_errors.h"
-#include "runtime/errors/run_error_number.h"
 #include "runtime/text/text_stream.h"
 #include "x87/control_word.h"
 
@@ -26,15 +24,10 @@ bool finalizing = false;
 bool closing = false;
 void (*programFinalization)() = nullptr;
 
-[[noreturn]] void ReportFaultError(const Exception& error, void*) {
-  ReportUnhandledError(error);
-}
-
 void OnUnhandledFault(const platform::FaultInfo& fault) {
   if (!platform::ConsultUnhandledExceptionFilter(fault)) return;  // the platform takes it
   ResetFpu();
-  if (!installed) ExitWithFallbackLine(FaultRunErrorNumber(fault.code), fault.address);
-  WithFaultError(fault, &ReportFaultError, nullptr);
+  ReportUnhandledError(ErrorOfFault(fault));
 }
 
 // An error that left everything without being caught.
@@ -42,10 +35,10 @@ void OnUnhandledFault(const platform::FaultInfo& fault) {
   if (std::exception_ptr current = std::current_exception()) {
     try {
       std::rethrow_exception(current);
-    } catch (const Exception& error) {
+    } catch (const Error& error) {
       ReportUnhandledError(error);
     } catch (const std::bad_alloc&) {
-      ReportUnhandledError(PremadeOutOfMemory());
+      ReportUnhandledError(FixedError(ErrorKind::EOutOfMemory));
     } catch (...) {
     }
   }
@@ -56,7 +49,6 @@ void OnUnhandledFault(const platform::FaultInfo& fault) {
 
 void InstallErrorMachinery() {
   LoadMessages();
-  MakePremadeErrors();
   platform::InstallFaultHandler(&OnUnhandledFault);
   std::set_terminate(&OnUncaughtError);
   installed = true;
@@ -71,8 +63,8 @@ bool ErrorMachineryInstalled() {
   return installed;
 }
 
-void ReportUnhandledError(const Exception& error) {
-  if (!installed) ExitWithFallbackLine(RunErrorNumber(error), error.Address());
+void ReportUnhandledError(const Error& error) {
+  if (!installed) ExitWithFallbackLine(error.RunErrorNumber(), error.Address());
   // A failure while reporting must not report again.
   if (!reporting) {
     reporting = true;

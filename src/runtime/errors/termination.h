@@ -9,7 +9,7 @@
 
 namespace zaveredo {
 
-// Start-up: loads the messages, makes the pre-made errors and takes over processor faults
+// Start-up: loads the messages and takes over processor faults
 // (outside any guard a fault is reported at once, without unwinding) and uncaught errors.
 void InstallErrorMachinery();
 
@@ -19,7 +19,7 @@ void RemoveErrorMachinery();
 bool ErrorMachineryInstalled();
 
 // Writes the report of an error nothing caught and ends the run with exit code 1.
-[[noreturn]] void ReportUnhandledError(const Exception& error);
+[[noreturn]] void ReportUnhandledError(const Error& error);
 
 // The termination sequence, the same for the normal and the error end: the program's
 // finalization, the error machinery removed, the console streams closed (input, output, error,

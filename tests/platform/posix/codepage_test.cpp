@@ -109,10 +109,13 @@ TEST(CodePageChoiceTest, CLocaleMeansWindows1252) {
 }
 
 TEST(OemTest, ReportTextIsUnchanged) {
-  EXPECT_EQ(AnsiToOem("Bereichspr\xFC"
-                      "fung."),
-            "Bereichspr\xFC"
-            "fung.");
+  char text[] =
+      "Bereichspr\xFC"
+      "fung.";
+  AnsiToOemInPlace(text);
+  EXPECT_STREQ(text,
+               "Bereichspr\xFC"
+               "fung.");
 }
 
 }  // namespace

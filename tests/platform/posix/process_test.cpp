@@ -15,26 +15,26 @@ namespace {
 }
 
 TEST(Process, OwnModuleIsTheRunningProgramsFileName) {
-  EXPECT_EQ(OwnModuleName(), program_invocation_short_name);
+  EXPECT_EQ(OwnModuleName().View(), program_invocation_short_name);
 }
 
 TEST(Process, FindsTheModuleOfCodeWithItsStart) {
-  std::string name;
+  ModuleName name;
   std::uintptr_t base = 0;
   auto code = reinterpret_cast<std::uintptr_t>(&SomeCode);
   ASSERT_TRUE(FindModule(reinterpret_cast<const void*>(code), &name, &base));
-  EXPECT_EQ(name, program_invocation_short_name);
+  EXPECT_EQ(name.View(), program_invocation_short_name);
   EXPECT_LE(base, code);
   EXPECT_LT(code - base, 64u * 1024 * 1024);
 
   ASSERT_TRUE(FindModule(reinterpret_cast<const void*>(&::write), &name, &base));
-  EXPECT_EQ(name.rfind("libc.so", 0), 0u) << name;
-  EXPECT_EQ(name.find('/'), std::string::npos);
+  EXPECT_EQ(name.View().rfind("libc.so", 0), 0u) << name.View();
+  EXPECT_EQ(name.View().find('/'), std::string::npos);
 }
 
 TEST(Process, StackAndNullBelongToNoModule) {
   int onTheStack = 0;
-  std::string name = "unchanged";
+  ModuleName name;
   std::uintptr_t base = 0;
   EXPECT_FALSE(FindModule(&onTheStack, &name, &base));
   EXPECT_FALSE(FindModule(nullptr, &name, &base));

@@ -38,20 +38,25 @@ TEST_F(Win32CodePage, AnsiAndUtf16RoundTrip) {
   EXPECT_EQ(AnsiToWide(withNul), std::u16string(u"a\0b", 3));
 }
 
+std::string Oem(std::string text) {
+  AnsiToOemInPlace(text.data());
+  return text;
+}
+
 TEST_F(Win32CodePage, TheErrorReportGoesToTheOemCodePage) {
   // ü is 0x81 and ä 0x84 in code page 437; ASCII stays.
-  EXPECT_EQ(AnsiToOem("Fehler bei Bereichspr\xFC"
-                      "fung."),
+  EXPECT_EQ(Oem("Fehler bei Bereichspr\xFC"
+                "fung."),
             "Fehler bei Bereichspr\x81"
             "fung.");
-  EXPECT_EQ(AnsiToOem("Gleitkomma\xFC"
-                      "berlauf \xE4\r\n"),
+  EXPECT_EQ(Oem("Gleitkomma\xFC"
+                "berlauf \xE4\r\n"),
             "Gleitkomma\x81"
             "berlauf \x84\r\n");
-  EXPECT_EQ(AnsiToOem(""), "");
+  EXPECT_EQ(Oem(""), "");
   std::string withNul("\xFC\0\xFC", 3);
-  EXPECT_EQ(AnsiToOem(withNul).size(), 3u);
-  EXPECT_EQ(AnsiToOem(withNul)[0], '\x81');
+  EXPECT_EQ(Oem(withNul).size(), 3u);
+  EXPECT_EQ(Oem(withNul)[0], '\x81');
 }
 
 }  // namespace

@@ -11,7 +11,8 @@
 namespace zaveredo::platform {
 namespace {
 
-std::string Lower(std::string text) {
+std::string Lower(const ModuleName& name) {
+  std::string text(name.View());
   for (char& c : text) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
   return text;
 }
@@ -19,11 +20,11 @@ std::string Lower(std::string text) {
 void CodeHere() {}
 
 TEST(Win32Modules, CodeOfTheProgramIsInItsOwnModule) {
-  std::string name;
+  ModuleName name;
   std::uintptr_t base = 0;
   auto code = reinterpret_cast<const void*>(&CodeHere);
   ASSERT_TRUE(FindModule(code, &name, &base));
-  EXPECT_EQ(name, OwnModuleName());
+  EXPECT_EQ(name.View(), OwnModuleName().View());
   EXPECT_EQ(Lower(name), "platform_tests.exe");
   EXPECT_EQ(base, reinterpret_cast<std::uintptr_t>(::GetModuleHandleA(nullptr)));
   EXPECT_LT(base, reinterpret_cast<std::uintptr_t>(code));
@@ -33,7 +34,7 @@ TEST(Win32Modules, SystemCodeIsInItsLibrary) {
   HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
   ASSERT_NE(kernel, nullptr);
   auto code = reinterpret_cast<const void*>(::GetProcAddress(kernel, "GetTickCount"));
-  std::string name;
+  ModuleName name;
   std::uintptr_t base = 0;
   ASSERT_TRUE(FindModule(code, &name, &base));
   EXPECT_EQ(Lower(name), "kernel32.dll");
@@ -43,13 +44,14 @@ TEST(Win32Modules, SystemCodeIsInItsLibrary) {
 TEST(Win32Modules, HeapStackAndUnmappedAddressesBelongToNoModule) {
   auto heap = std::make_unique<char[]>(1 << 20);
   int local = 0;
-  std::string name = "untouched";
+  ModuleName name;
+  name.SetFromPath("untouched", "\\");
   std::uintptr_t base = 0;
   EXPECT_FALSE(FindModule(heap.get(), &name, &base));
   EXPECT_FALSE(FindModule(&local, &name, &base));
   EXPECT_FALSE(FindModule(nullptr, &name, &base));
   EXPECT_FALSE(FindModule(reinterpret_cast<const void*>(0x10), &name, &base));
-  EXPECT_EQ(name, "untouched");
+  EXPECT_EQ(name.View(), "untouched");
 }
 
 }  // namespace

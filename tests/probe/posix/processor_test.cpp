@@ -21,7 +21,8 @@ using probe_test::OpenKeyBalance;
 std::string RegistryMessage(std::string (*probe)()) {
   try {
     probe();
-  } catch (const ERegistryException& error) {
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Kind(), ErrorKind::ERegistryException);
     return error.Message();
   }
   return "(no error)";

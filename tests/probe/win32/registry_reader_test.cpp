@@ -34,7 +34,8 @@ class Win32RegistryReader : public ::testing::Test {
   std::string ErrorOf(const std::string& name) {
     try {
       Read(name);
-    } catch (const ERegistryException& error) {
+    } catch (const Error& error) {
+      EXPECT_EQ(error.Kind(), ErrorKind::ERegistryException);
       return error.Message();
     }
     return "(no error)";

@@ -63,7 +63,9 @@ class ErrorReportMatcher : public ::testing::MatcherInterface<const std::string&
 
 // The message line as the report shows it, given in UTF-8.
 inline std::string ReportBytes(const std::string& utf8) {
-  return platform::AnsiToOem(platform::Utf8ToAnsi(utf8));
+  std::string text = platform::Utf8ToAnsi(utf8);
+  platform::AnsiToOemInPlace(text.data());
+  return text;
 }
 
 inline ::testing::Matcher<const std::string&> IsErrorReport(const char* kind,

@@ -10,7 +10,6 @@
 #include "platform/process.h"
 #include "runtime/errors/checked.h"
 #include "runtime/errors/fallback_line.h"
-#include "runtime/errors/run_error_number.h"
 
 namespace zaveredo {
 namespace {
@@ -19,14 +18,15 @@ namespace {
   CheckIndexHigh(7, 6);
 }
 
-ERangeError CaughtRangeError() {
+Error CaughtRangeError() {
   try {
     FailRangeCheckInSort();
-  } catch (const ERangeError& error) {
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Kind(), ErrorKind::ERangeError);
     return error;
   }
   ADD_FAILURE() << "nothing raised";
-  return ERangeError("");
+  return Error(ErrorKind::ERangeError, "");
 }
 
 struct ReportParts {
@@ -54,22 +54,21 @@ ReportParts Split(std::string_view report, const char* kind) {
 }
 
 TEST(ErrorReport, RangeErrorNamesKindModuleOffsetAndMessageWithPeriod) {
-  ERangeError error = CaughtRangeError();
+  Error error = CaughtRangeError();
   FixedText report = ComposeErrorReport(error);
   ReportParts parts = Split(report.View(), "ERangeError");
   EXPECT_EQ(parts.module.rfind("runtime_tests", 0), 0u) << parts.module;
   EXPECT_EQ(parts.module.find('/'), std::string::npos);
   EXPECT_EQ(parts.rest, ".\r\n" + platform::Utf8ToAnsi("Fehler bei Bereichsprüfung") + ".\r\n");
   // The offset counts from the module's start: a place further on is further by as much.
-  ERangeError later("");
-  later.SetAddress(static_cast<const char*>(error.Address()) + 0x30);
+  Error later(ErrorKind::ERangeError, "", static_cast<const char*>(error.Address()) + 0x30);
   FixedText laterReport = ComposeErrorReport(later);
   EXPECT_EQ(Split(laterReport.View(), "ERangeError").offset, parts.offset + 0x30);
   EXPECT_LT(parts.offset, 64u * 1024 * 1024);
 }
 
 TEST(ErrorReport, PeriodOnlyWhenTheMessageLacksOne) {
-  ERangeError base = CaughtRangeError();
+  Error base = CaughtRangeError();
   struct Case {
     const char* message;
     const char* rest;
@@ -80,17 +79,14 @@ TEST(ErrorReport, PeriodOnlyWhenTheMessageLacksOne) {
       {"Punkt. Nicht am Ende", ".\r\nPunkt. Nicht am Ende.\r\n"},
   };
   for (const Case& c : cases) {
-    EConvertError error(c.message);
-    error.SetAddress(base.Address());
+    Error error(ErrorKind::EConvertError, c.message, base.Address());
     FixedText report = ComposeErrorReport(error);
     EXPECT_EQ(Split(report.View(), "EConvertError").rest, c.rest);
   }
 }
 
-EConvertError ErrorAt(const void* address, const std::string& message) {
-  EConvertError error(message);
-  error.SetAddress(address);
-  return error;
+Error ErrorAt(const void* address, const std::string& message) {
+  return Error(ErrorKind::EConvertError, message, address);
 }
 
 TEST(ErrorReport, TextIsCutAt1023Characters) {
@@ -114,11 +110,10 @@ TEST(ErrorReport, TextIsCutAt1023Characters) {
 
 TEST(ErrorReport, AddressOutsideEveryModuleCountsFromOwnNameLess0x1000) {
   int onTheStack = 0;
-  ERangeError error("");
-  error.SetAddress(&onTheStack);
+  Error error(ErrorKind::ERangeError, "", &onTheStack);
   FixedText report = ComposeErrorReport(error);
   ReportParts parts = Split(report.View(), "ERangeError");
-  EXPECT_EQ(parts.module, platform::OwnModuleName());
+  EXPECT_EQ(parts.module, platform::OwnModuleName().View());
   EXPECT_EQ(parts.offset,
             static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&onTheStack) - 0x1000));
 }
@@ -138,8 +133,7 @@ TEST(FallbackLine, NumberAndAddressAreRightAlignedInTheTemplate) {
 TEST(FallbackLine, WideCodeAddressIsShownAsItsModuleOffset) {
   const void* code = reinterpret_cast<const void*>(&FailRangeCheckInSort);
   if (reinterpret_cast<std::uintptr_t>(code) <= 0xFFFFFFFFu) GTEST_SKIP() << "32-bit addresses";
-  ERangeError error("");
-  error.SetAddress(code);
+  Error error(ErrorKind::ERangeError, "", code);
   FixedText report = ComposeErrorReport(error);
   ReportParts parts = Split(report.View(), "ERangeError");
   char expected[16];
@@ -148,43 +142,46 @@ TEST(FallbackLine, WideCodeAddressIsShownAsItsModuleOffset) {
 }
 
 TEST(RunErrorNumber, EachKindHasItsNumber) {
-  EXPECT_EQ(RunErrorNumber(EDivByZero("")), 200u);
-  EXPECT_EQ(RunErrorNumber(EZeroDivide("")), 200u);
-  EXPECT_EQ(RunErrorNumber(ERangeError("")), 201u);
-  EXPECT_EQ(RunErrorNumber(EStackOverflow("")), 202u);
-  EXPECT_EQ(RunErrorNumber(EOutOfMemory("")), 203u);
-  EXPECT_EQ(RunErrorNumber(EInvalidPointer("")), 204u);
-  EXPECT_EQ(RunErrorNumber(EOverflow("")), 205u);
-  EXPECT_EQ(RunErrorNumber(EUnderflow("")), 206u);
-  EXPECT_EQ(RunErrorNumber(EInvalidOp("")), 207u);
-  EXPECT_EQ(RunErrorNumber(EIntOverflow("")), 215u);
-  EXPECT_EQ(RunErrorNumber(EAccessViolation("")), 216u);
-  EXPECT_EQ(RunErrorNumber(EControlC("")), 217u);
-  EXPECT_EQ(RunErrorNumber(EConvertError("")), 217u);
-  EXPECT_EQ(RunErrorNumber(ERegistryException("")), 217u);
-  EXPECT_EQ(RunErrorNumber(EPrivilege("")), 218u);
-  EXPECT_EQ(RunErrorNumber(EExternalException("")), 255u);
-  EXPECT_EQ(RunErrorNumber(EInOutError("", 32)), 32u);
-  EXPECT_EQ(RunErrorNumber(EInOutError("", 112)), 112u);
+  auto number = [](ErrorKind kind) { return Error(kind, "").RunErrorNumber(); };
+  using enum ErrorKind;
+  EXPECT_EQ(number(EDivByZero), 200u);
+  EXPECT_EQ(number(EZeroDivide), 200u);
+  EXPECT_EQ(number(ERangeError), 201u);
+  EXPECT_EQ(number(EStackOverflow), 202u);
+  EXPECT_EQ(number(EOutOfMemory), 203u);
+  EXPECT_EQ(number(EInvalidPointer), 204u);
+  EXPECT_EQ(number(EOverflow), 205u);
+  EXPECT_EQ(number(EUnderflow), 206u);
+  EXPECT_EQ(number(EInvalidOp), 207u);
+  EXPECT_EQ(number(EIntOverflow), 215u);
+  EXPECT_EQ(number(EAccessViolation), 216u);
+  EXPECT_EQ(number(EControlC), 217u);
+  EXPECT_EQ(number(EConvertError), 217u);
+  EXPECT_EQ(number(ERegistryException), 217u);
+  EXPECT_EQ(number(EPrivilege), 218u);
+  EXPECT_EQ(number(EExternalException), 255u);
+  EXPECT_EQ(Error(EInOutError, "", nullptr, 32).RunErrorNumber(), 32u);
+  EXPECT_EQ(Error(EInOutError, "", nullptr, 112).RunErrorNumber(), 112u);
 }
 
 TEST(RunErrorNumber, EachFaultCodeHasItsNumber) {
   namespace p = platform;
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionIntDivideByZero), 200u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltDivideByZero), 200u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionArrayBoundsExceeded), 201u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionStackOverflow), 202u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltOverflow), 205u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltUnderflow), 206u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltDenormalOperand), 206u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltInvalidOperation), 207u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltStackCheck), 207u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionFltInexactResult), 207u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionIntOverflow), 215u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionAccessViolation), 216u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kStatusControlCExit), 217u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionPrivInstruction), 218u);
-  EXPECT_EQ(FaultRunErrorNumber(p::kExceptionIllegalInstruction), 255u);
+  auto number = [](std::uint32_t code) { return RowOf(KindOfFault(code)).runErrorNumber; };
+  EXPECT_EQ(number(p::kExceptionIntDivideByZero), 200u);
+  EXPECT_EQ(number(p::kExceptionFltDivideByZero), 200u);
+  EXPECT_EQ(number(p::kExceptionArrayBoundsExceeded), 201u);
+  EXPECT_EQ(number(p::kExceptionStackOverflow), 202u);
+  EXPECT_EQ(number(p::kExceptionFltOverflow), 205u);
+  EXPECT_EQ(number(p::kExceptionFltUnderflow), 206u);
+  EXPECT_EQ(number(p::kExceptionFltDenormalOperand), 206u);
+  EXPECT_EQ(number(p::kExceptionFltInvalidOperation), 207u);
+  EXPECT_EQ(number(p::kExceptionFltStackCheck), 207u);
+  EXPECT_EQ(number(p::kExceptionFltInexactResult), 207u);
+  EXPECT_EQ(number(p::kExceptionIntOverflow), 215u);
+  EXPECT_EQ(number(p::kExceptionAccessViolation), 216u);
+  EXPECT_EQ(number(p::kStatusControlCExit), 217u);
+  EXPECT_EQ(number(p::kExceptionPrivInstruction), 218u);
+  EXPECT_EQ(number(p::kExceptionIllegalInstruction), 255u);
 }
 
 }  // namespace

@@ -20,17 +20,9 @@ struct Seen {
   const void* address = nullptr;
 };
 
-void Record(const Exception& error, void* context) {
-  auto* seen = static_cast<Seen*>(context);
-  seen->kind = error.KindName();
-  seen->message = error.Message();
-  seen->address = error.Address();
-}
-
 Seen ErrorOf(const p::FaultInfo& fault) {
-  Seen seen;
-  WithFaultError(fault, &Record, &seen);
-  return seen;
+  Error error = ErrorOfFault(fault);
+  return {error.KindName(), error.Message(), error.Address()};
 }
 
 void CallRoutine(void* routine) {

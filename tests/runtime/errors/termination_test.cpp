@@ -31,7 +31,7 @@ void ReportRangeError() {
   InstallErrorMachinery();
   try {
     FailRangeCheck();
-  } catch (const Exception& error) {
+  } catch (const Error& error) {
     ReportUnhandledError(error);
   }
 }
@@ -43,7 +43,7 @@ TEST_F(TerminationDeathTest, RangeErrorIsReportedWithExitCodeOne) {
 
 void ReportMessageWithPeriod() {
   InstallErrorMachinery();
-  ReportUnhandledError(EConvertError("Schon mit Punkt."));
+  ReportUnhandledError(Error(ErrorKind::EConvertError, "Schon mit Punkt."));
 }
 
 TEST_F(TerminationDeathTest, MessageEndingInPeriodGetsNoSecondOne) {
@@ -116,7 +116,7 @@ TEST_F(TerminationDeathTest, NormalEndRunsFinalizationAndExitsWithZero) {
 }
 
 void FinalizationFails() {
-  RaiseRunError(RunError::kInvalidPointer, nullptr);
+  RaiseRunError(ErrorKind::EInvalidPointer, nullptr);
 }
 
 void EndWithFailingFinalization() {
@@ -124,7 +124,7 @@ void EndWithFailingFinalization() {
   SetProgramFinalization(&FinalizationFails);
   try {
     TerminateRun(0);
-  } catch (const Exception& error) {
+  } catch (const Error& error) {
     ReportUnhandledError(error);
   }
 }

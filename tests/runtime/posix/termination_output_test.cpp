@@ -29,7 +29,7 @@ void PrintThenFailRangeCheck() {
   FinishWrite(StdOutput());
   try {
     FailRangeCheck();
-  } catch (const Exception& error) {
+  } catch (const Error& error) {
     ReportUnhandledError(error);
   }
 }
@@ -70,9 +70,7 @@ TEST(TerminationOutput, FailingWriteOutAtTheEndKeepsTheExitCode) {
 void ReportWithoutMachinery() {
   WriteText(StdOutput(), "vorher");
   FinishWrite(StdOutput());
-  ERangeError error("");
-  error.SetAddress(reinterpret_cast<const void*>(0x4A2B3C));
-  ReportUnhandledError(error);
+  ReportUnhandledError(Error(ErrorKind::ERangeError, "", reinterpret_cast<const void*>(0x4A2B3C)));
 }
 
 TEST(TerminationOutput, WithoutMachineryTheFallbackLineGoesToStandardOutput) {
@@ -83,9 +81,7 @@ TEST(TerminationOutput, WithoutMachineryTheFallbackLineGoesToStandardOutput) {
 }
 
 void IoErrorWithoutMachinery() {
-  EInOutError error("", 32);
-  error.SetAddress(reinterpret_cast<const void*>(0x10));
-  ReportUnhandledError(error);
+  ReportUnhandledError(Error(ErrorKind::EInOutError, "", reinterpret_cast<const void*>(0x10), 32));
 }
 
 TEST(TerminationOutput, FallbackForAnIoErrorUsesItsCode) {
@@ -108,7 +104,7 @@ TEST(TerminationOutput, FaultAfterTheMachineryIsRemovedGivesTheFallbackLine) {
   EXPECT_EQ(outcome.error, "");
 }
 
-// With the address space used up, raising the pre-made error still works.
+// With the address space used up, raising EOutOfMemory still works.
 void RaiseOutOfMemoryWithHeapExhausted() {
   InstallErrorMachinery();
   rlimit limit{256u << 20, 256u << 20};
@@ -125,16 +121,16 @@ void RaiseOutOfMemoryWithHeapExhausted() {
   }
   if (std::malloc(16) != nullptr) _exit(91);
   try {
-    RaiseRunError(RunError::kOutOfMemory, nullptr);
-  } catch (const EOutOfMemory& error) {
-    _exit(error.Message()[0] == 'Z' ? 0 : 92);
+    RaiseRunError(ErrorKind::EOutOfMemory, nullptr);
+  } catch (const Error& error) {
+    _exit(error.Kind() == ErrorKind::EOutOfMemory && error.Message()[0] == 'Z' ? 0 : 92);
   } catch (const std::bad_alloc&) {
     _exit(93);
   }
   _exit(94);
 }
 
-TEST(TerminationOutput, PremadeOutOfMemoryIsRaisedWithoutMemory) {
+TEST(TerminationOutput, OutOfMemoryIsRaisedWithoutMemory) {
   EXPECT_EQ(RunInChild(&RaiseOutOfMemoryWithHeapExhausted).exitCode, 0);
 }
 

@@ -18,9 +18,10 @@ TEST(CheckIoResultTest, RaisesThePendingCodeOnceAtTheCaller) {
   bool raised = false;
   try {
     CheckIoResult();
-  } catch (const EInOutError& error) {
+  } catch (const Error& error) {
     raised = true;
-    EXPECT_EQ(error.ErrorCode(), 103);
+    EXPECT_EQ(error.Kind(), ErrorKind::EInOutError);
+    EXPECT_EQ(error.IoErrorCode(), 103);
     EXPECT_NE(error.Address(), nullptr);
   }
   EXPECT_TRUE(raised);

@@ -56,8 +56,9 @@ inline void PutFileBytes(const std::string& path, std::string_view bytes) {
 inline std::int32_t TakeIoResult() {
   try {
     CheckIoResult();
-  } catch (const EInOutError& error) {
-    return error.ErrorCode();
+  } catch (const Error& error) {
+    if (error.Kind() != ErrorKind::EInOutError) throw;
+    return error.IoErrorCode();
   }
   return 0;
 }

@@ -22,7 +22,8 @@ TEST(ArraysDeathTest, MemoryThatIsNotThereRaisesOutOfMemory) {
         ElementCount = 100000000;  // 1,000,000,000 bytes of extended
         try {
           SizeArray(ElementType::kExtended);
-        } catch (const EOutOfMemory&) {
+        } catch (const Error& error) {
+          if (error.Kind() != ErrorKind::EOutOfMemory) _exit(9);
           _exit(ArrayOf(ElementType::kExtended).length == 0 ? 7 : 8);
         }
         _exit(0);
