@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# check-codegen.sh <libzav_workloads.a> [objdump]
+# check-codegen.sh <libzav_workloads.a> [objdump] [linked program] [nm]
 # Fails unless the machine code of the measured loops does what the benchmark claims to
 # measure, so that a compiler upgrade or a refactoring cannot silently change it:
 #   - every fill has a true x87 division (fdiv) and overflow branches (jo) for its checked steps;
@@ -8,11 +8,15 @@
 #   - the Int64 sort compares with integer instructions and never through the x87 unit;
 #   - the real48 sort calls (or inlines) both real48 conversions;
 #   - the array sizing zeros memory without calling memset;
-#   - Power and the Comp and Int64 fills lie in the sections of their shared code page.
+#   - in the linked program, Power starts a page and the Comp and Int64 fills follow it in that
+#     page at offsets that were measured fast.
 set -u
 library=$1
 objdump=${2:-objdump}
 [ -n "$objdump" ] || objdump=objdump
+program=${3:-}
+nm=${4:-nm}
+[ -n "$nm" ] || nm=nm
 listing=$(mktemp)
 trap 'rm -f "$listing"' EXIT
 "$objdump" -dr -C --no-show-raw-insn "$library" >"$listing" || { echo "cannot disassemble $library"; exit 1; }
@@ -68,15 +72,27 @@ sizing=$(body "zaveredo::SizeArray(")
 [ -n "$sizing" ] || fail "SizeArray not found"
 has "$sizing" 'memset' && fail "SizeArray zeros through memset"
 
-# Their speed depends on where they lie relative to each other (src/workloads/wide_fill_code.h).
-for function in 'zaveredo::Power(' 'zaveredo::FillComp()' 'zaveredo::FillInt64()'; do
-  section=$(awk -v name="$function" '/^Disassembly of section / { section = $4 }
-    index($0, "<" name) && /:$/ { print section; exit }' "$listing")
-  case $section in
-    *zaveredo_wide_*) ;;
-    *) fail "$function is not in the shared code page of the wide fills (section ${section:-none})" ;;
-  esac
-done
+# Where Power and the Comp and Int64 fills lie in the linked program decides their speed
+# (src/workloads/wide_fill_block.cpp): Power at the start of a page, the two fills after it in
+# the same page, at offsets inside the range measured fast (up to 1,000 bytes of padding after
+# the fills' natural places at 0x140 and 0x280 were fast; FillComp at 0x760 was slow).
+address() { "$nm" -C "$program" | awk -v name="$1" 'index($0, " " name) { print $1; exit }'; }
+if [ -n "$program" ]; then
+  power=$(address 'zaveredo::Power(')
+  comp=$(address 'zaveredo::FillComp()')
+  int64=$(address 'zaveredo::FillInt64()')
+  if [ -z "$power" ] || [ -z "$comp" ] || [ -z "$int64" ]; then
+    fail "Power, FillComp or FillInt64 not found in $program"
+  else
+    power=$((16#$power)) comp=$((16#$comp)) int64=$((16#$int64))
+    [ $((power % 4096)) -eq 0 ] || fail "Power does not start a page (offset $((power % 4096)))"
+    comp_offset=$((comp - power)) int64_offset=$((int64 - power))
+    [ "$comp_offset" -gt 0 ] && [ "$comp_offset" -le $((0x140 + 1000)) ] ||
+      fail "FillComp lies at offset $comp_offset from Power, outside the range measured fast"
+    [ "$int64_offset" -gt "$comp_offset" ] && [ "$int64_offset" -le $((0x280 + 1000)) ] ||
+      fail "FillInt64 lies at offset $int64_offset from Power, outside the range measured fast"
+  fi
+fi
 
 if [ $failures -ne 0 ]; then
   echo "check-codegen: $failures failure(s) in $library"

@@ -40,7 +40,8 @@ cmake --build --preset win32 -j "$jobs"
 # can either: only the checks that read the built files run, and the rest is reported skipped.
 if ! wine --version >/dev/null 2>&1; then
   objdump=i686-w64-mingw32-objdump
-  bash "$root/tools/check-codegen.sh" build-win32/libzav_workloads.a $objdump
+  bash "$root/tools/check-codegen.sh" build-win32/libzav_workloads.a $objdump \
+    build-win32/zaveredo2.exe i686-w64-mingw32-nm
   (cd build-win32 && ZAV_PLATFORM=win32 bash "$root/tests/e2e/win32/executable_header.sh" \
     "$PWD/zaveredo2.exe" "$PWD/tests/zaveredo2_small.exe" "$root/tools/wine-run.sh")
   echo "test-win32: the Windows build and its file checks passed; the suite under Wine SKIPPED:" \
