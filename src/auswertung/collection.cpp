@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "auswertung/input_file.h"
+#include "auswertung/machine_key.h"
 #include "auswertung/record_lines.h"
 #include "auswertung/record_parser.h"
+#include "auswertung/text_decoding.h"
 
 namespace zaveredo::auswertung {
 
@@ -24,8 +26,23 @@ void AddFileRecords(Collection& collection, const std::string& file, std::string
   int number = static_cast<int>(collection.records.size());
   for (Record& record : records) {
     record.number = ++number;
-    record.file = file;
+    record.file = DecodeRecordText(file);
     collection.records.push_back(std::move(record));
+  }
+}
+
+void PlaceAmbiguousRecords(Collection& collection) {
+  KnownMachines known;
+  for (const Record& record : collection.records) {
+    if (record.state == RecordState::kComplete) known.insert(KeyOf(record));
+  }
+  for (Record& record : collection.records) {
+    if (record.ambiguousText.empty()) continue;
+    Record again = ParseRecordLine(record.ambiguousText, &known);
+    if (!again.ambiguousText.empty()) continue;
+    again.number = record.number;
+    again.file = std::move(record.file);
+    record = std::move(again);
   }
 }
 
@@ -39,6 +56,7 @@ Collection ReadCollection(const std::vector<std::string>& files) {
     }
     AddFileRecords(collection, file, input.bytes);
   }
+  PlaceAmbiguousRecords(collection);
   return collection;
 }
 

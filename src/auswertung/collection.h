@@ -22,6 +22,10 @@ struct Collection {
 // record; a file without one record of ours adds an error instead.
 void AddFileRecords(Collection& collection, const std::string& file, std::string_view bytes);
 
+// Second reading of the records whose extra ";" could be placed in several ways, now that the
+// machines of the complete records are known.
+void PlaceAmbiguousRecords(Collection& collection);
+
 Collection ReadCollection(const std::vector<std::string>& files);
 
 }  // namespace zaveredo::auswertung

@@ -3,10 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 #include <system_error>
 
 #ifdef _WIN32
@@ -31,36 +27,34 @@ std::string ReasonOf(int error) {
   }
 }
 
-InputFile ReadStandardInput() {
-#ifdef _WIN32
-  _setmode(_fileno(stdin), _O_BINARY);  // CR LF and byte 26 must arrive as they are
-#endif
+// Everything up to the end; a read error is an error, not a shorter file.
+InputFile ReadAll(std::FILE* stream) {
   InputFile input;
-  std::ostringstream bytes;
-  bytes << std::cin.rdbuf();
-  input.bytes = std::move(bytes).str();
-  if (std::cin.bad()) input.error = "Die Standardeingabe kann nicht gelesen werden.";
+  char buffer[1 << 16];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
+    input.bytes.append(buffer, count);
+  if (std::ferror(stream)) input.error = ReasonOf(errno != 0 ? errno : EIO);
   return input;
 }
 
 }  // namespace
 
 InputFile ReadInputFile(const std::string& name) {
-  if (name == "-") return ReadStandardInput();
-  InputFile input;
+  if (name == "-") {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);  // CR LF and byte 26 must arrive as they are
+#endif
+    return ReadAll(stdin);
+  }
   std::error_code code;
-  if (std::filesystem::is_directory(name, code)) {
-    input.error = ReasonOf(EISDIR);
-    return input;
-  }
+  if (std::filesystem::is_directory(name, code)) return {"", ReasonOf(EISDIR)};
   errno = 0;
-  std::ifstream file(name, std::ios::binary);
-  if (!file) {
-    input.error = ReasonOf(errno != 0 ? errno : ENOENT);
-    return input;
-  }
-  input.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  if (file.bad()) input.error = ReasonOf(errno != 0 ? errno : EIO);
+  std::FILE* file = std::fopen(name.c_str(), "rb");
+  if (file == nullptr) return {"", ReasonOf(errno != 0 ? errno : ENOENT)};
+  errno = 0;
+  InputFile input = ReadAll(file);
+  std::fclose(file);
   return input;
 }
 

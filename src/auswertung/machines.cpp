@@ -3,20 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <tuple>
 
+#include "auswertung/machine_key.h"
 #include "auswertung/statistics.h"
 
 namespace zaveredo::auswertung {
 namespace {
 
 constexpr std::size_t kListedInitials = 8;
-
-using MachineKey = std::tuple<std::string, std::string, long long, std::string>;
-
-MachineKey KeyOf(const Record& record) {
-  return {record.vendor, record.processor, record.processors.value_or(0), record.os};
-}
 
 PhaseSpread SpreadOf(const std::vector<double>& values) {
   const auto [low, high] = std::minmax_element(values.begin(), values.end());

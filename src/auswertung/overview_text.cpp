@@ -7,18 +7,18 @@
 namespace zaveredo::auswertung {
 namespace {
 
-// Widths that keep the line within 100 characters.
+// Numbers are never cut; the texts are cut so that the usual line stays within 100 characters.
 TextTable OverviewTable() {
-  return TextTable({{"Nr", Align::kRight, 3},
+  return TextTable({{"Nr", Align::kRight},
                     {"Kürzel", Align::kLeft, 8},
-                    {"Prozessor", Align::kLeft, 20},
-                    {"MHz", Align::kRight, 5},
-                    {"CPUs", Align::kRight, 4},
+                    {"Prozessor", Align::kLeft, 19},
+                    {"MHz", Align::kRight},
+                    {"CPUs", Align::kRight},
                     {"Betriebssystem", Align::kLeft, 14},
-                    {"Läufe", Align::kRight, 5},
-                    {"Summe (s)", Align::kRight, 9},
-                    {"Index", Align::kRight, 6},
-                    {"Streuung", Align::kRight, 8}});
+                    {"Läufe", Align::kRight},
+                    {"Summe (s)", Align::kRight},
+                    {"Index", Align::kRight},
+                    {"Streuung", Align::kRight}});
 }
 
 // The largest spread over the phases of a machine with several runs.
@@ -55,7 +55,7 @@ std::string OverviewText(const Report& report, const NumberStyle& style) {
          ") / Zeit der Maschine,\naus den Medianen der Läufe; über 1 ist schneller. "
          "Streuung: größte über die Phasen, max/min − 1.\n";
   const std::string zeroNote = ZeroPhasesNote(report);
-  if (!zeroNote.empty()) out += zeroNote + "\n";
+  if (!zeroNote.empty()) out += WrappedText(zeroNote, kLineWidth, 0);
   return out;
 }
 

@@ -28,6 +28,9 @@ struct Record {
   std::string initials;
   std::optional<long long> mhz;
   std::optional<long long> processors;
+  // The text of a record whose extra ";" could be placed in more than one way, kept for a
+  // second reading once the collection's machines are known.
+  std::string ambiguousText;
   // Seconds of the phases the record holds, in phase order; 32 when complete.
   std::vector<double> times;
 };

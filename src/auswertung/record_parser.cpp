@@ -82,19 +82,51 @@ const char* const kNoDescription =
     "Die Beschreibung der Maschine passt nicht: Felder 3 und 4 (MHz, Anzahl Prozessoren) "
     "müssen ganze Zahlen sein, der Prozessorname enthält \"/\", das Kürzel höchstens 8 Zeichen.";
 
+// The one reading to take, if there is one; else the record stays unreadable.
+struct Choice {
+  const HeaderPlacement* placement = nullptr;
+  bool byKnownMachine = false;
+};
+
+Choice Choose(const std::vector<HeaderPlacement>& placements, const KnownMachines* known) {
+  if (placements.size() == 1) return {&placements.front(), false};
+  if (known == nullptr) return {};
+  const HeaderPlacement* found = nullptr;
+  for (const HeaderPlacement& p : placements) {
+    if (known->count({p.vendor, p.processor, p.processors, p.os}) == 0) continue;
+    if (found != nullptr) return {};
+    found = &p;
+  }
+  return {found, true};
+}
+
+Record Placed(RecordState state, const Choice& choice, std::vector<double> times) {
+  Record record;
+  record.state = state;
+  TakePlacement(record, *choice.placement);
+  if (choice.byKnownMachine) {
+    record.notes.push_back("Zugeordnet wie die übrigen Datensätze derselben Maschine.");
+  }
+  record.times = std::move(times);
+  return record;
+}
+
+Record Ambiguous(const std::string& text) {
+  Record record = Unreadable(kAmbiguous);
+  record.ambiguousText = text;
+  return record;
+}
+
 // 38 or more fields: the last 32 are the times, the rest the description.
-Record ParseFull(const Pieces& pieces) {
+Record ParseFull(const std::string& text, const Pieces& pieces, const KnownMachines* known) {
   const std::size_t headerCount = pieces.size() - kPhaseCount;
   const auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
   Times times = ReadTimes(pieces, headerCount);
   if (placements.empty()) return times.error.empty() ? Unreadable(kNoDescription) : Foreign();
   if (!times.error.empty()) return Unreadable(times.error);
-  if (placements.size() > 1) return Unreadable(kAmbiguous);
-  Record record;
-  record.state = RecordState::kComplete;
-  TakePlacement(record, placements.front());
-  record.times = std::move(times.seconds);
-  return record;
+  const Choice choice = Choose(placements, known);
+  if (choice.placement == nullptr) return Ambiguous(text);
+  return Placed(RecordState::kComplete, choice, std::move(times.seconds));
 }
 
 // Fewer than six fields: what there is of the description, in its places.
@@ -116,29 +148,27 @@ Record ParseShortDescription(const Pieces& pieces) {
 }
 
 // A record cut short: the description is the shortest head after which every field is a time.
-Record ParseCut(const Pieces& pieces) {
+Record ParseCut(const std::string& text, const Pieces& pieces, const KnownMachines* known) {
   if (pieces.size() < kHeaderFields) return ParseShortDescription(pieces);
   for (std::size_t headerCount = kHeaderFields; headerCount <= pieces.size(); ++headerCount) {
     Times times = ReadTimes(pieces, headerCount);
     if (!times.error.empty()) continue;
     const auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
     if (placements.empty()) continue;
-    if (placements.size() > 1) return Unreadable(kAmbiguous);
-    Record record;
-    record.state = RecordState::kIncomplete;
-    TakePlacement(record, placements.front());
-    record.times = std::move(times.seconds);
-    return record;
+    const Choice choice = Choose(placements, known);
+    if (choice.placement == nullptr) return Ambiguous(text);
+    return Placed(RecordState::kIncomplete, choice, std::move(times.seconds));
   }
   return Foreign();
 }
 
 }  // namespace
 
-Record ParseRecordLine(std::string_view line) {
+Record ParseRecordLine(std::string_view line, const KnownMachines* known) {
   const std::string text = DecodeRecordText(line);
   const Pieces pieces = ClosedFields(text);
-  return pieces.size() >= kRecordFields ? ParseFull(pieces) : ParseCut(pieces);
+  return pieces.size() >= kRecordFields ? ParseFull(text, pieces, known)
+                                        : ParseCut(text, pieces, known);
 }
 
 }  // namespace zaveredo::auswertung
