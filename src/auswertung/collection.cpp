@@ -24,6 +24,7 @@ void AddFileRecords(Collection& collection, const std::string& file, std::string
     return;
   }
   int number = static_cast<int>(collection.records.size());
+  collection.records.reserve(collection.records.size() + records.size());
   for (Record& record : records) {
     record.number = ++number;
     record.file = DecodeRecordText(file);

@@ -95,12 +95,29 @@ json ComparisonJson(const Comparison& comparison) {
           {"zero_phases", comparison.zeroPhases}};
 }
 
+std::string Dumped(const json& value) {
+  return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+template <typename Item, typename ToJson>
+void AppendLines(std::string& out, const std::vector<Item>& items, ToJson toJson) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    out += (i == 0 ? "\n" : ",\n") + Dumped(toJson(items[i]));
+  }
+  if (!items.empty()) out += "\n";
+}
+
 }  // namespace
 
+// Written piece by piece, one record or machine per line: a collection of 100,000 records would
+// otherwise be built as one document of millions of small objects and indented to many times
+// its size.
 std::string JsonReport(const Report& report) {
-  json records = json::array(), machines = json::array(), comparison = json::array();
-  for (const Record& record : report.collection.records) records.push_back(RecordJson(record));
-  for (const Machine& machine : report.machines) machines.push_back(MachineJson(machine));
+  std::string out = "{\"schema\": 1,\n\"records\": [";
+  AppendLines(out, report.collection.records, RecordJson);
+  out += "],\n\"machines\": [";
+  AppendLines(out, report.machines, MachineJson);
+  json comparison = json::array();
   for (const Comparison& entry : report.comparisons) {
     if (entry.machine != report.baseline) comparison.push_back(ComparisonJson(entry));
   }
@@ -108,13 +125,11 @@ std::string JsonReport(const Report& report) {
   for (const FileError& error : report.collection.errors) {
     errors.push_back({{"file", error.file}, {"reason", error.reason}});
   }
-  json out = {{"schema", 1},
-              {"records", std::move(records)},
-              {"machines", std::move(machines)},
-              {"baseline", report.baseline > 0 ? json(report.baseline) : json(nullptr)},
-              {"comparison", std::move(comparison)},
-              {"file_errors", std::move(errors)}};
-  return out.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  out += "],\n\"baseline\": " +
+         (report.baseline > 0 ? std::to_string(report.baseline) : std::string("null"));
+  out += ",\n\"comparison\": " + Dumped(comparison);
+  out += ",\n\"file_errors\": " + Dumped(errors) + "}\n";
+  return out;
 }
 
 }  // namespace zaveredo::auswertung

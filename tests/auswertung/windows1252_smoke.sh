@@ -25,6 +25,13 @@ rc=$?
 [ $rc = 0 ] || fail "exit code $rc, stderr: $(cat err.txt)"
 grep -q ',Windows XP Service Pack 3,Jörg,0.3687,' out.csv || fail "no UTF-8 initials in: $(cat out.csv)"
 
+# Standard input arrives byte for byte (CR LF, byte 26), in the Windows build too.
+printf '\r\n' >vorne.txt
+cat vorne.txt zaveredo2.txt - >eingabe.txt <<<$'\r\n\x1Adanach;'
+run --format csv - <eingabe.txt >stdin.csv 2>err.txt || fail "standard input: $(cat err.txt)"
+[ "$(wc -l <stdin.csv)" = 2 ] || fail "standard input gave: $(cat stdin.csv)"
+grep -q '^1,-,1,ja,.*,Jörg,' stdin.csv || fail "standard input gave: $(cat stdin.csv)"
+
 run zaveredo2.txt ordner >out.txt 2>err.txt
 rc=$?
 [ $rc = 1 ] || fail "a directory given as a file: exit code $rc"
