@@ -12,6 +12,7 @@ body { font-family: sans-serif; margin: 2em auto; max-width: 1000px; color: #222
 h1 { font-size: 1.5em; } h2 { font-size: 1.2em; margin-top: 1.6em; }
 table { border-collapse: collapse; font-size: 0.9em; }
 th, td { border-bottom: 1px solid #ccc; padding: 0.25em 0.6em; text-align: left; }
+th { white-space: nowrap; }
 td.zahl, th.zahl { text-align: right; font-variant-numeric: tabular-nums; }
 svg.diagramm { display: block; max-width: 100%; height: auto; margin: 0.8em 0; }
 svg text { font-family: sans-serif; font-size: 13px; fill: #222; }

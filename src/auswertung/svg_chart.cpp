@@ -10,6 +10,7 @@ namespace zaveredo::auswertung {
 namespace {
 
 constexpr double kWidth = 960;
+constexpr double kWidestBar = 56;
 
 struct Axis {
   double end;   // the value at the far end of the axis
@@ -19,6 +20,12 @@ struct Axis {
 Axis AxisFor(double largest) {
   const double step = TickStep(largest);
   return {std::max(step, std::ceil(largest / step - 1e-9) * step), step};
+}
+
+// Enough decimals to tell the ticks apart: steps of 0,05 need two.
+int TickDecimals(double step) {
+  if (step >= 1) return 0;
+  return step >= 0.1 ? 1 : 2;
 }
 
 std::string Text(double x, double y, const std::string& cssClass, const std::string& anchor,
@@ -56,7 +63,7 @@ double LargestOf(const std::vector<Bar>& bars, double floor) {
 std::string HorizontalAxis(const Axis& axis, double left, double width, double top, double bottom,
                            const std::string& title, const NumberStyle& style) {
   std::string out;
-  const int decimals = axis.step < 1 ? (axis.step < 0.1 ? 2 : 1) : 0;
+  const int decimals = TickDecimals(axis.step);
   for (double value = 0; value <= axis.end + axis.step / 2; value += axis.step) {
     const double x = left + width * value / axis.end;
     out += Line(x, top, x, bottom, "gitter");
@@ -71,7 +78,7 @@ std::string HorizontalAxis(const Axis& axis, double left, double width, double t
 std::string VerticalAxis(const Axis& axis, double left, double width, double top, double height,
                          const std::string& title, const NumberStyle& style) {
   std::string out;
-  const int decimals = axis.step < 1 ? (axis.step < 0.1 ? 2 : 1) : 0;
+  const int decimals = TickDecimals(axis.step);
   const double bottom = top + height;
   for (double value = 0; value <= axis.end + axis.step / 2; value += axis.step) {
     const double y = bottom - height * value / axis.end;
@@ -141,10 +148,11 @@ std::string GroupedChartSvg(const GroupedChart& chart, const NumberStyle& style)
   std::string out = Open(top + height + 44, chart.title) + Legend(chart.series, left, 44);
   out += VerticalAxis(axis, left, width, top, height, chart.axisTitle, style);
   const double group = width / static_cast<double>(std::max<std::size_t>(chart.groups.size(), 1));
-  const double bar =
-      group * 0.8 / static_cast<double>(std::max<std::size_t>(chart.series.size(), 1));
+  const double seriesCount = static_cast<double>(std::max<std::size_t>(chart.series.size(), 1));
+  // Few machines get bars of a readable width, not bars as wide as the chart.
+  const double bar = std::min(group * 0.8 / seriesCount, kWidestBar);
   for (std::size_t g = 0; g < chart.groups.size(); ++g) {
-    const double start = left + group * static_cast<double>(g) + group * 0.1;
+    const double start = left + group * (static_cast<double>(g) + 0.5) - bar * seriesCount / 2;
     for (std::size_t s = 0; s < chart.series.size(); ++s) {
       const double value = chart.series[s].values.at(g);
       const double length = height * value / axis.end;
@@ -153,7 +161,8 @@ std::string GroupedChartSvg(const GroupedChart& chart, const NumberStyle& style)
           "balken " + chart.series[s].cssClass,
           chart.groups[g] + ", " + chart.series[s].name + ": " + TimeText(value, style) + " s");
     }
-    out += Text(start + group * 0.4, top + height + 18, "achse", "middle", chart.groups[g]);
+    out +=
+        Text(start + bar * seriesCount / 2, top + height + 18, "achse", "middle", chart.groups[g]);
   }
   return out + "</svg>\n";
 }
