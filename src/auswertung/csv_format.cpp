@@ -1,22 +1,30 @@
-#include <cstdio>
-
 #include "auswertung/formats.h"
+#include "auswertung/seconds_text.h"
 
 namespace zaveredo::auswertung {
 namespace {
 
+// About what a complete record takes, so that the text is not copied as it grows.
+constexpr std::size_t kBytesPerRecord = 512;
+
 // Quoted when it holds a comma, a quote or a line break; quotes doubled.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return out + "\"";
+void AppendField(std::string& out, const std::string& text) {
+  out += ',';
+  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
-std::string PlainTime(double seconds) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.4f", seconds);
-  return buffer;
+void AppendOptional(std::string& out, const std::optional<long long>& number) {
+  out += ',';
+  if (number) AppendWholeNumber(out, *number);
 }
 
 std::string Header() {
@@ -30,10 +38,6 @@ std::string Header() {
   return line + "\r\n";
 }
 
-std::string Optional(const std::optional<long long>& number) {
-  return number ? std::to_string(*number) : "";
-}
-
 // Machine numbers by record number, 0 for records outside every machine.
 std::vector<int> MachineOfRecords(const Report& report) {
   std::vector<int> machineOf(report.collection.records.size() + 1, 0);
@@ -43,24 +47,34 @@ std::vector<int> MachineOfRecords(const Report& report) {
   return machineOf;
 }
 
+void AppendRecord(std::string& out, const Record& record, int machine) {
+  AppendWholeNumber(out, record.number);
+  AppendField(out, record.file);
+  out += ',';
+  if (machine > 0) AppendWholeNumber(out, machine);
+  out += record.state == RecordState::kComplete ? ",ja" : ",nein";
+  AppendField(out, record.vendor);
+  AppendField(out, record.processor);
+  AppendOptional(out, record.mhz);
+  AppendOptional(out, record.processors);
+  AppendField(out, record.os);
+  AppendField(out, record.initials);
+  for (std::size_t phase = 0; phase < kPhaseCount; ++phase) {
+    out += ',';
+    if (phase < record.times.size()) AppendSeconds(out, record.times[phase], Decimals::kFour);
+  }
+  out += "\r\n";
+}
+
 }  // namespace
 
 std::string CsvReport(const Report& report) {
-  std::string out = Header();
+  std::string out;
+  out.reserve(report.collection.records.size() * kBytesPerRecord);
+  out += Header();
   const std::vector<int> machineOf = MachineOfRecords(report);
   for (const Record& record : report.collection.records) {
-    const int machine = machineOf[record.number];
-    out += std::to_string(record.number) + "," + CsvField(record.file) + "," +
-           (machine > 0 ? std::to_string(machine) : "") + "," +
-           (record.state == RecordState::kComplete ? "ja" : "nein") + "," +
-           CsvField(record.vendor) + "," + CsvField(record.processor) + "," + Optional(record.mhz) +
-           "," + Optional(record.processors) + "," + CsvField(record.os) + "," +
-           CsvField(record.initials);
-    for (int phase = 0; phase < kPhaseCount; ++phase) {
-      out += ",";
-      if (phase < static_cast<int>(record.times.size())) out += PlainTime(record.times[phase]);
-    }
-    out += "\r\n";
+    AppendRecord(out, record, machineOf[record.number]);
   }
   return out;
 }

@@ -2,9 +2,13 @@
 #include <nlohmann/json.hpp>
 
 #include "auswertung/formats.h"
+#include "auswertung/json_record.h"
 
 namespace zaveredo::auswertung {
 namespace {
+
+// About what a complete record takes, so that the text is not copied as it grows.
+constexpr std::size_t kBytesPerRecord = 1024;
 
 // Keys keep their order: the types as the benchmark runs them, the fields as documented.
 using json = nlohmann::ordered_json;
@@ -19,10 +23,6 @@ json Optional(const std::optional<double>& value) {
   return value ? Rounded(*value, 6) : json(nullptr);
 }
 
-json Optional(const std::optional<long long>& value) {
-  return value ? json(*value) : json(nullptr);
-}
-
 // {"real": {"fill": s, "sort": s}, ...} for the first `count` phases.
 template <typename Value>
 json TypeTimes(const Value& valueOf, int count) {
@@ -32,38 +32,6 @@ json TypeTimes(const Value& valueOf, int count) {
         valueOf(phase);
   }
   return times;
-}
-
-const char* StateName(RecordState state) {
-  switch (state) {
-    case RecordState::kComplete:
-      return "complete";
-    case RecordState::kIncomplete:
-      return "incomplete";
-    case RecordState::kUnreadable:
-      return "unreadable";
-    case RecordState::kForeign:
-      break;
-  }
-  return "foreign";
-}
-
-json RecordJson(const Record& record) {
-  json notes = record.notes;
-  if (!record.reason.empty()) notes.push_back(record.reason);
-  const auto& times = record.times;
-  return {{"number", record.number},
-          {"file", record.file},
-          {"complete", record.state == RecordState::kComplete},
-          {"state", StateName(record.state)},
-          {"notes", notes},
-          {"vendor", record.vendor},
-          {"processor", record.processor},
-          {"mhz", Optional(record.mhz)},
-          {"processors", Optional(record.processors)},
-          {"os", record.os},
-          {"initials", record.initials},
-          {"times", TypeTimes([&](int p) { return times[p]; }, static_cast<int>(times.size()))}};
 }
 
 json SpreadJson(const PhaseSpread& spread) {
@@ -99,10 +67,15 @@ std::string Dumped(const json& value) {
   return value.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-template <typename Item, typename ToJson>
-void AppendLines(std::string& out, const std::vector<Item>& items, ToJson toJson) {
+void AppendMachine(std::string& out, const Machine& machine) {
+  out += Dumped(MachineJson(machine));
+}
+
+template <typename Item, typename Append>
+void AppendLines(std::string& out, const std::vector<Item>& items, Append append) {
   for (std::size_t i = 0; i < items.size(); ++i) {
-    out += (i == 0 ? "\n" : ",\n") + Dumped(toJson(items[i]));
+    out += i == 0 ? "\n" : ",\n";
+    append(out, items[i]);
   }
   if (!items.empty()) out += "\n";
 }
@@ -113,10 +86,12 @@ void AppendLines(std::string& out, const std::vector<Item>& items, ToJson toJson
 // otherwise be built as one document of millions of small objects and indented to many times
 // its size.
 std::string JsonReport(const Report& report) {
-  std::string out = "{\"schema\": 1,\n\"records\": [";
-  AppendLines(out, report.collection.records, RecordJson);
+  std::string out;
+  out.reserve(report.collection.records.size() * kBytesPerRecord);
+  out += "{\"schema\": 1,\n\"records\": [";
+  AppendLines(out, report.collection.records, AppendRecordJson);
   out += "],\n\"machines\": [";
-  AppendLines(out, report.machines, MachineJson);
+  AppendLines(out, report.machines, AppendMachine);
   json comparison = json::array();
   for (const Comparison& entry : report.comparisons) {
     if (entry.machine != report.baseline) comparison.push_back(ComparisonJson(entry));
