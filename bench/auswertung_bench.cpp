@@ -89,6 +89,7 @@ BENCHMARK_CAPTURE(ReadAndReport, text, Format::kText)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadAndReport, json, Format::kJson)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadAndReport, csv, Format::kCsv)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadAndReport, html, Format::kHtml)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(HeapPerRecord)
     ->Arg(25'000)
