@@ -41,6 +41,11 @@ ReportOrError BuildReport(Collection collection, const Options& options) {
   }
   if (!result.usageError.empty() || count == 0) return result;
   report.baseline = options.baseline.value_or(1);
+  if (options.compared == report.baseline) {
+    result.usageError = "--vergleich " + std::to_string(report.baseline) +
+                        ": Das ist die Basis; eine andere wählt --basis.";
+    return result;
+  }
   for (const Machine& machine : report.machines) {
     report.comparisons.push_back(Compare(report.MachineNumber(report.baseline), machine));
   }

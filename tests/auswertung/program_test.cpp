@@ -54,6 +54,7 @@ TEST_F(ProgramTest, UsageErrorsEndWithTwoAndAGermanMessage) {
       {{"--basis", "2", real_}, "--basis 2: Es gibt nur die Maschine 1."},
       {{"--vergleich", "1", "--typen", real_}, "schließen einander aus"},
       {{"--basis"}, "Einer Option fehlt ihr Wert."},
+      {{"--vergleich", "1", real_}, "--vergleich 1: Das ist die Basis"},
   };
   for (const auto& [args, message] : cases) {
     const Outcome outcome = Invoke(args);
