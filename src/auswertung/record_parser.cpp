@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::size_t kHeaderFields = 6;
 constexpr std::size_t kRecordFields = kHeaderFields + kPhaseCount;
+// The three texts that may hold ";" are short (a processor name and identifier, an OS name,
+// eight characters of initials); more extra fields than this are not a run's record, and
+// placing them would take time that grows with their square.
+constexpr std::size_t kMostExtraFields = 64;
 
 using Pieces = std::vector<std::string_view>;
 
@@ -119,6 +123,10 @@ Record Ambiguous(const std::string& text) {
 
 // 38 or more fields: the last 32 are the times, the rest the description.
 Record ParseFull(const std::string& text, const Pieces& pieces, const KnownMachines* known) {
+  if (pieces.size() > kRecordFields + kMostExtraFields) {
+    return Unreadable("Zu viele Felder für einen Datensatz: " + std::to_string(pieces.size()) +
+                      ".");
+  }
   const std::size_t headerCount = pieces.size() - kPhaseCount;
   const auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
   Times times = ReadTimes(pieces, headerCount);

@@ -111,6 +111,12 @@ TEST(RecordParserTest, FieldsThatCannotBePlacedMakeTheRecordUnreadable) {
   EXPECT_NE(notTime.reason.find("Feld 8"), std::string::npos);
 }
 
+TEST(RecordParserTest, AFloodOfSemicolonsIsRejectedAtOnce) {
+  const Record flood = ParseRecordLine(kDescription + std::string(200'000, ';') + Times());
+  EXPECT_EQ(flood.state, RecordState::kUnreadable);
+  EXPECT_NE(flood.reason.find("Zu viele Felder"), std::string::npos);
+}
+
 TEST(RecordParserTest, LinesOfOtherFilesAreNotOurs) {
   EXPECT_EQ(ParseRecordLine("Name;Vorname;Ort;").state, RecordState::kForeign);
   EXPECT_EQ(ParseRecordLine("hello world").state, RecordState::kForeign);
