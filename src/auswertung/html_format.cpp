@@ -62,6 +62,27 @@ std::string OverviewTable(const Report& report, const NumberStyle& style) {
   return out + "</table>\n";
 }
 
+std::string ComparisonTable(const Report& report, const NumberStyle& style) {
+  std::string out =
+      "<h2>Vergleich mit der Basis</h2>\n<p>Geometrische Mittel von Zeit der Basis / "
+      "Zeit der Maschine; gewonnene und verlorene Phasen.</p>\n<table>\n" +
+      HeaderCells({{"Nr", true},
+                   {"Füllen", true},
+                   {"Sortieren", true},
+                   {"alle 32 Phasen", true},
+                   {"schneller", true},
+                   {"langsamer", true}});
+  for (int number : report.ranking) {
+    if (number == report.baseline) continue;
+    const Comparison& c = report.ComparisonOf(number);
+    out += "<tr>" + Cell(std::to_string(number), true) +
+           Cell(RatioText(c.geomeanFill, style), true) +
+           Cell(RatioText(c.geomeanSort, style), true) + Cell(RatioText(c.geomean, style), true) +
+           Cell(std::to_string(c.wins), true) + Cell(std::to_string(c.losses), true) + "</tr>\n";
+  }
+  return out + "</table>\n";
+}
+
 std::string BarLabel(const Machine& machine) {
   return "Nr. " + std::to_string(machine.number) + " " + machine.processor;
 }
@@ -114,6 +135,7 @@ std::string Body(const Report& report, const NumberStyle& style) {
   const std::string zeroNote = ZeroPhasesNote(report);
   if (!zeroNote.empty()) out += "<p>" + HtmlEscaped(zeroNote) + "</p>\n";
   out += IndexSvg(report, style);
+  if (report.machines.size() > 1) out += ComparisonTable(report, style);
   out +=
       "<h2>Zeiten je Datentyp</h2>\n<p>Mediane der Läufe in Sekunden; kürzer ist "
       "schneller.</p>\n<div class=\"typen\">\n";
