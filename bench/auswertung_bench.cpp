@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "auswertung/collection.h"
@@ -43,18 +44,40 @@ std::string MakeRecord(int run) {
   return record;
 }
 
-std::string MakeFile(int records) {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("zav-auswertung-bench-" + std::to_string(records) + ".txt"))
-                               .string();
-  if (!std::filesystem::exists(path)) {
-    std::ofstream file(path, std::ios::binary);
-    for (int run = 0; run < records; ++run) file << (run > 0 ? "\r\n" : "") << MakeRecord(run);
+// The generated collections, one file per size in a folder of this process, made once and
+// removed when the program ends.
+class CollectionFiles {
+ public:
+  CollectionFiles() {
+    std::random_device seed;
+    do {
+      folder_ = std::filesystem::temp_directory_path() /
+                ("zav-auswertung-bench." + std::to_string(seed()));
+    } while (!std::filesystem::create_directory(folder_));
   }
-  return path;
+  ~CollectionFiles() { std::filesystem::remove_all(folder_); }
+  CollectionFiles(const CollectionFiles&) = delete;
+  CollectionFiles& operator=(const CollectionFiles&) = delete;
+
+  std::string Of(int records) {
+    const std::string path = (folder_ / (std::to_string(records) + ".txt")).string();
+    if (!std::filesystem::exists(path)) {
+      std::ofstream file(path, std::ios::binary);
+      for (int run = 0; run < records; ++run) file << (run > 0 ? "\r\n" : "") << MakeRecord(run);
+    }
+    return path;
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+std::string MakeFile(int records) {
+  static CollectionFiles files;
+  return files.Of(records);
 }
 
-// Read from the file, grouped, compared and written as the default text report.
+// Read from the file, grouped, compared and written as a report in the format.
 void ReadAndReport(benchmark::State& state, Format format) {
   const std::string path = MakeFile(static_cast<int>(state.range(0)));
   const NumberStyle style{",", "."};
