@@ -131,7 +131,11 @@ Record ParseFull(const std::string& text, const Pieces& pieces, const KnownMachi
   const auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
   Times times = ReadTimes(pieces, headerCount);
   if (placements.empty()) return times.error.empty() ? Unreadable(kNoDescription) : Foreign();
-  if (!times.error.empty()) return Unreadable(times.error);
+  if (!times.error.empty()) {
+    Record record = Unreadable(times.error);
+    if (placements.size() == 1) TakePlacement(record, placements.front());
+    return record;
+  }
   const Choice choice = Choose(placements, known);
   if (choice.placement == nullptr) return Ambiguous(text);
   return Placed(RecordState::kComplete, choice, std::move(times.seconds));
@@ -155,10 +159,12 @@ Record ParseShortDescription(const Pieces& pieces) {
   return record;
 }
 
-// A record cut short: the description is the shortest head after which every field is a time.
+// A record cut short: the description is the shortest head after which every field is a time,
+// fewer than 32 of them.
 Record ParseCut(const std::string& text, const Pieces& pieces, const KnownMachines* known) {
   if (pieces.size() < kHeaderFields) return ParseShortDescription(pieces);
   for (std::size_t headerCount = kHeaderFields; headerCount <= pieces.size(); ++headerCount) {
+    if (pieces.size() - headerCount >= kPhaseCount) continue;
     Times times = ReadTimes(pieces, headerCount);
     if (!times.error.empty()) continue;
     const auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
@@ -175,8 +181,11 @@ Record ParseCut(const std::string& text, const Pieces& pieces, const KnownMachin
 Record ParseRecordLine(std::string_view line, const KnownMachines* known) {
   const std::string text = DecodeRecordText(line);
   const Pieces pieces = ClosedFields(text);
-  return pieces.size() >= kRecordFields ? ParseFull(text, pieces, known)
-                                        : ParseCut(text, pieces, known);
+  if (pieces.size() < kRecordFields) return ParseCut(text, pieces, known);
+  Record record = ParseFull(text, pieces, known);
+  // A record with a ";" in its description, cut short, can still hold 38 fields.
+  if (record.state == RecordState::kForeign) return ParseCut(text, pieces, known);
+  return record;
 }
 
 }  // namespace zaveredo::auswertung

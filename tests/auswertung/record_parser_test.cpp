@@ -73,6 +73,14 @@ TEST(RecordParserTest, ASemicolonInTheProcessorNameIsPlacedByTheWholeNumbers) {
   EXPECT_EQ(record.mhz, 2211);
   EXPECT_EQ(record.initials, "ZZ");
   EXPECT_EQ(record.notes.size(), 1u);
+
+  // Cut short after 31 times, it still has 38 fields.
+  const std::string all = Times();
+  const Record cut = ParseRecordLine("AuthenticAMD;AMD Athlon;X2/x86 Family 15;2211;2;Linux;ZZ;" +
+                                     all.substr(0, all.size() - 7) + "0,00");
+  ASSERT_EQ(cut.state, RecordState::kIncomplete);
+  EXPECT_EQ(cut.times.size(), 31u);
+  EXPECT_EQ(cut.processor, "AMD Athlon;X2/x86 Family 15");
 }
 
 TEST(RecordParserTest, ASemicolonInTheInitialsIsPlacedByTheMachinesOfTheOtherRecords) {
