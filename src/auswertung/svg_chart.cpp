@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "auswertung/html_text.h"
+#include "auswertung/text_decoding.h"
 #include "auswertung/text_table.h"
 
 namespace zaveredo::auswertung {
@@ -104,6 +105,18 @@ std::string Legend(const std::vector<Series>& series, double left, double y) {
   return out;
 }
 
+// Many machines leave too little room under each group for its label: then every second,
+// fifth or tenth one is labelled, so that none overlap.
+std::size_t LabelEvery(const std::vector<std::string>& labels, double room) {
+  std::size_t longest = 1;
+  for (const std::string& label : labels) longest = std::max(longest, CharacterCount(label));
+  const double needed = 7.5 * static_cast<double>(longest) + 6;
+  for (std::size_t every : {1, 2, 5, 10, 20, 50}) {
+    if (room * static_cast<double>(every) >= needed) return every;
+  }
+  return 100;
+}
+
 }  // namespace
 
 double TickStep(double largest) {
@@ -151,6 +164,7 @@ std::string GroupedChartSvg(const GroupedChart& chart, const NumberStyle& style)
   const double seriesCount = static_cast<double>(std::max<std::size_t>(chart.series.size(), 1));
   // Few machines get bars of a readable width, not bars as wide as the chart.
   const double bar = std::min(group * 0.8 / seriesCount, kWidestBar);
+  const std::size_t labelEvery = LabelEvery(chart.groups, group);
   for (std::size_t g = 0; g < chart.groups.size(); ++g) {
     const double start = left + group * (static_cast<double>(g) + 0.5) - bar * seriesCount / 2;
     for (std::size_t s = 0; s < chart.series.size(); ++s) {
@@ -161,8 +175,10 @@ std::string GroupedChartSvg(const GroupedChart& chart, const NumberStyle& style)
           "balken " + chart.series[s].cssClass,
           chart.groups[g] + ", " + chart.series[s].name + ": " + TimeText(value, style) + " s");
     }
-    out +=
-        Text(start + bar * seriesCount / 2, top + height + 18, "achse", "middle", chart.groups[g]);
+    if (g % labelEvery == 0) {
+      out += Text(start + bar * seriesCount / 2, top + height + 18, "achse", "middle",
+                  chart.groups[g]);
+    }
   }
   return out + "</svg>\n";
 }
