@@ -53,7 +53,7 @@ void Describe(CLI::App& app, RawOptions& raw) {
   app.add_option("-o", raw.output, "Ausgabe in diese Datei statt auf die Standardausgabe")
       ->type_name("DATEI");
   app.add_option("--basis", raw.baseline,
-                 "Maschine Nummer N als Basis (Vorgabe: die des ersten vollständigen Datensatzes)")
+                 "Maschine N als Basis (Vorgabe: die des ersten vollständigen Datensatzes)")
       ->type_name("N");
   auto* compared = app.add_option("--vergleich", raw.compared,
                                   "Vergleich Typ für Typ: Maschine N gegen die Basis")

@@ -4,8 +4,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "auswertung/render.h"
+#include "auswertung/text_decoding.h"
 #include "tests/auswertung/fixture.h"
 
 namespace zaveredo::auswertung {
@@ -38,6 +40,12 @@ TEST_P(GoldenTest, MatchesTheGoldenFile) {
     std::ofstream(path, std::ios::binary) << output;
   }
   EXPECT_EQ(output, FileBytes(path)) << path;
+  if (c.format == Format::kText) {
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(CharacterCount(line), 100u) << line;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

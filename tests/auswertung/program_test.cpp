@@ -42,6 +42,8 @@ TEST_F(ProgramTest, HelpIsGermanAndEndsWithZero) {
   EXPECT_EQ(help.code, 0);
   EXPECT_NE(help.out.find("Aufruf: zaveredo2-auswertung"), std::string::npos);
   EXPECT_NE(help.out.find("--vergleich N"), std::string::npos);
+  std::istringstream lines(help.out);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 100u) << line;
   EXPECT_EQ(help.err, "");
 }
 
