@@ -113,17 +113,18 @@ std::string TypeSvg(const Report& report, int type, const NumberStyle& style) {
 }
 
 std::string Leftovers(const Report& report) {
-  std::string items;
+  std::string records, files;
   for (const Record& r : report.collection.records) {
     if (r.state == RecordState::kComplete) continue;
-    const std::string what =
-        r.state == RecordState::kIncomplete
-            ? "unvollständig, " + std::to_string(r.times.size()) + " von 32 Phasen"
-            : r.reason;
-    items += "<li>Nr. " + std::to_string(r.number) + " (" + HtmlEscaped(r.file) +
-             "): " + HtmlEscaped(what) + "</li>\n";
+    records += "<li>Nr. " + std::to_string(r.number) + " (" + HtmlEscaped(r.file) +
+               "): " + HtmlEscaped(WhyNotCompared(r)) + "</li>\n";
   }
-  return items.empty() ? "" : "<h2>Nicht verglichene Datensätze</h2>\n<ul>\n" + items + "</ul>\n";
+  for (const FileError& error : report.collection.errors) {
+    files += "<li>" + HtmlEscaped(error.file) + ": " + HtmlEscaped(error.reason) + "</li>\n";
+  }
+  return (records.empty() ? ""
+                          : "<h2>Nicht verglichene Datensätze</h2>\n<ul>\n" + records + "</ul>\n") +
+         (files.empty() ? "" : "<h2>Nicht gelesene Dateien</h2>\n<ul>\n" + files + "</ul>\n");
 }
 
 std::string Body(const Report& report, const NumberStyle& style) {

@@ -107,14 +107,16 @@ std::string Types(const Report& report, const NumberStyle& style) {
 std::string Leftovers(const Report& report) {
   std::string out;
   for (const Record& r : report.collection.records) {
-    if (r.state == RecordState::kIncomplete) {
-      out += "- Nr. " + std::to_string(r.number) + " (" + Cell(r.file) + "): unvollständig, " +
-             std::to_string(r.times.size()) + " von 32 Phasen\n";
-    } else if (r.state != RecordState::kComplete) {
-      out += "- Nr. " + std::to_string(r.number) + " (" + Cell(r.file) + "): " + r.reason + "\n";
-    }
+    if (r.state == RecordState::kComplete) continue;
+    out += "- Nr. " + std::to_string(r.number) + " (" + Cell(r.file) + "): " + WhyNotCompared(r) +
+           "\n";
   }
-  return out.empty() ? "" : "\n## Nicht verglichene Datensätze\n\n" + out;
+  std::string files;
+  for (const FileError& error : report.collection.errors) {
+    files += "- " + Cell(error.file) + ": " + error.reason + "\n";
+  }
+  return (out.empty() ? "" : "\n## Nicht verglichene Datensätze\n\n" + out) +
+         (files.empty() ? "" : "\n## Nicht gelesene Dateien\n\n" + files);
 }
 
 }  // namespace
