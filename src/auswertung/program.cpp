@@ -52,7 +52,11 @@ int RunAuswertung(int argc, const char* const* argv, std::ostream& out, std::ost
   }
   const std::string text = RenderReport(built.report, options.format, style);
   if (options.output.empty()) {
-    out << text;
+    out << text << std::flush;
+    if (!out) {
+      err << "zaveredo2-auswertung: Die Ausgabe kann nicht geschrieben werden.\n";
+      return kExitFileError;
+    }
   } else if (!WriteFile(options.output, text)) {
     err << "zaveredo2-auswertung: " << options.output << ": Kann nicht geschrieben werden.\n";
     return kExitFileError;

@@ -82,6 +82,15 @@ TEST_F(ProgramTest, FilesThatCannotBeReadAreNamedAndTheOthersStillReported) {
   EXPECT_EQ(Invoke({real_}).code, 0);
 }
 
+TEST_F(ProgramTest, AReportThatCannotBeWrittenIsAnError) {
+  std::ostream broken(nullptr);  // every write fails, as on a full disk
+  std::ostringstream err;
+  const std::string file = real_;
+  const char* argv[] = {"zaveredo2-auswertung", file.c_str()};
+  EXPECT_EQ(RunAuswertung(2, argv, broken, err), 1);
+  EXPECT_NE(err.str().find("Die Ausgabe kann nicht geschrieben werden."), std::string::npos);
+}
+
 TEST_F(ProgramTest, TheReportGoesToTheNamedFileButNeverOntoAResultsFile) {
   PutFile("zaveredo2.txt", FileBytes(real_));
   const Outcome refused = Invoke({"-o", "./zaveredo2.txt", "zaveredo2.txt"});
