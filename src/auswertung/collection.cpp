@@ -11,8 +11,10 @@
 namespace zaveredo::auswertung {
 
 void AddFileRecords(Collection& collection, const std::string& file, std::string_view bytes) {
+  const std::vector<std::string_view> lines = SplitRecordLines(bytes);
   std::vector<Record> records;
-  for (std::string_view line : SplitRecordLines(bytes)) {
+  records.reserve(lines.size());
+  for (std::string_view line : lines) {
     records.push_back(ParseRecordLine(line));
   }
   const bool ours = std::any_of(records.begin(), records.end(),
