@@ -101,6 +101,9 @@ TEST_F(ProgramTest, TheReportGoesToTheNamedFileButNeverOntoAResultsFile) {
   EXPECT_EQ(written.code, 0);
   EXPECT_EQ(written.out, "");
   EXPECT_EQ(FileBytes("bericht.csv").substr(0, 14), "nummer,datei,m");
+  // An existing report is not a file that is read, and is written over.
+  EXPECT_EQ(Invoke({"--format", "json", "-o", "bericht.csv", "zaveredo2.txt"}).code, 0);
+  EXPECT_EQ(FileBytes("bericht.csv").substr(0, 13), "{\"schema\": 1,");
   EXPECT_EQ(FileBytes("zaveredo2.txt"), FileBytes(real_));
 }
 
