@@ -1,0 +1,32 @@
+#include "auswertung/comparison.h"
+
+#include <vector>
+
+#include "auswertung/statistics.h"
+
+namespace zaveredo::auswertung {
+
+Comparison Compare(const Machine& baseline, const Machine& other) {
+  Comparison comparison;
+  comparison.machine = other.number;
+  std::vector<double> all, fills, sorts;
+  for (int phase = 0; phase < kPhaseCount; ++phase) {
+    const double base = baseline.times[phase], time = other.times[phase];
+    if (time < base) ++comparison.wins;
+    if (time > base) ++comparison.losses;
+    if (base <= 0 || time <= 0) {
+      ++comparison.zeroPhases;
+      continue;
+    }
+    const double ratio = base / time;
+    comparison.ratios[phase] = ratio;
+    all.push_back(ratio);
+    (IsFillPhase(phase) ? fills : sorts).push_back(ratio);
+  }
+  comparison.geomean = GeometricMean(all);
+  comparison.geomeanFill = GeometricMean(fills);
+  comparison.geomeanSort = GeometricMean(sorts);
+  return comparison;
+}
+
+}  // namespace zaveredo::auswertung

@@ -1,0 +1,31 @@
+// The six description fields of a record, found among the header pieces when a ";" inside the
+// processor name, the OS name or the initials has split one of them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zaveredo::auswertung {
+
+struct HeaderPlacement {
+  std::string vendor;
+  std::string processor;
+  long long mhz = 0;
+  long long processors = 0;
+  std::string os;
+  std::string initials;
+  int splitsInProcessor = 0;  // ";" that belong to each text
+  int splitsInOs = 0;
+  int splitsInInitials = 0;
+};
+
+// Every reading of at least six pieces that keeps fields 3 and 4 whole numbers, the processor
+// name with its "/", the initials at most eight characters and no time-shaped piece in the OS
+// name or the initials.
+std::vector<HeaderPlacement> PlaceHeader(const std::vector<std::string_view>& pieces);
+
+// The notes a recovered placement carries, one per text that held a ";".
+std::vector<std::string> PlacementNotes(const HeaderPlacement& placement);
+
+}  // namespace zaveredo::auswertung

@@ -1,0 +1,63 @@
+#include "auswertung/text_table.h"
+#include "auswertung/text_views.h"
+
+namespace zaveredo::auswertung {
+namespace {
+
+std::string RecordName(const Record& record) {
+  return "  Nr. " + std::to_string(record.number) + " (" + record.file + ")";
+}
+
+std::string Section(const std::string& title, const std::string& lines) {
+  return lines.empty() ? "" : "\n" + title + "\n" + lines;
+}
+
+// "9 von 32 Phasen, zuletzt real48 fuellen"
+std::string PhasesHeld(const Record& record) {
+  std::string text = std::to_string(record.times.size()) + " von 32 Phasen";
+  if (!record.times.empty()) text += ", zuletzt " + PhaseLabel(int(record.times.size()) - 1);
+  return text;
+}
+
+}  // namespace
+
+std::string RecordListsText(const Report& report) {
+  std::string incomplete, unreadable, notes;
+  for (const Record& record : report.collection.records) {
+    switch (record.state) {
+      case RecordState::kIncomplete:
+        incomplete += WrappedText(RecordName(record) + ": " + record.initials + " " +
+                                      record.processor + ", " + PhasesHeld(record),
+                                  kLineWidth, 4);
+        break;
+      case RecordState::kUnreadable:
+      case RecordState::kForeign:
+        unreadable += WrappedText(RecordName(record) + ": " + record.reason, kLineWidth, 4);
+        break;
+      case RecordState::kComplete:
+        break;
+    }
+    for (const std::string& note : record.notes) {
+      notes += WrappedText(RecordName(record) + ": " + note, kLineWidth, 4);
+    }
+  }
+  return Section("Unvollständige Datensätze (nehmen an keinem Vergleich teil):", incomplete) +
+         Section("Unlesbare Datensätze:", unreadable) + Section("Hinweise zu Datensätzen:", notes);
+}
+
+std::string TextReport(const Report& report, const NumberStyle& style) {
+  std::string out;
+  if (report.machines.empty()) {
+    out = "Kein vollständiger Datensatz, also kein Vergleich.\n";
+  } else if (report.types) {
+    out = TypesText(report, style);
+  } else {
+    if (!report.comparisonAsked) out = OverviewText(report, style);
+    if (report.compared) out += (out.empty() ? "" : "\n") + ComparisonText(report, style);
+    const std::string spread = SpreadText(report, style);
+    if (!spread.empty()) out += "\n" + spread;
+  }
+  return out + RecordListsText(report);
+}
+
+}  // namespace zaveredo::auswertung

@@ -1,0 +1,111 @@
+// The program from its command line: exit codes, German messages, and results files that stay
+// untouched.
+#include "auswertung/program.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "tests/auswertung/fixture.h"
+
+namespace zaveredo::auswertung {
+namespace {
+
+using test_support::FileBytes;
+using test_support::TestPath;
+using zaveredo::test_support::PutFile;
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome Invoke(std::vector<std::string> args) {
+  args.insert(args.begin(), "zaveredo2-auswertung");
+  std::vector<const char*> argv;
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  std::ostringstream out, err;
+  const int code = RunAuswertung(static_cast<int>(argv.size()), argv.data(), out, err);
+  return {code, out.str(), err.str()};
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  zaveredo::test_support::TempDirectory directory_;
+  const std::string real_ = TestPath("data/real/linux-c-locale.txt");
+};
+
+TEST_F(ProgramTest, HelpIsGermanAndEndsWithZero) {
+  const Outcome help = Invoke({"--help"});
+  EXPECT_EQ(help.code, 0);
+  EXPECT_NE(help.out.find("Aufruf: zaveredo2-auswertung"), std::string::npos);
+  EXPECT_NE(help.out.find("--vergleich N"), std::string::npos);
+  std::istringstream lines(help.out);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 100u) << line;
+  EXPECT_EQ(help.err, "");
+}
+
+TEST_F(ProgramTest, UsageErrorsEndWithTwoAndAGermanMessage) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{}, "Keine Datei angegeben."},
+      {{"--gibtsnicht", real_}, "Unbekannte Argumente: --gibtsnicht"},
+      {{"--format", "pdf", real_}, "Unbekanntes Format \"pdf\""},
+      {{"--basis", "zwei", real_}, "--basis erwartet die Nummer einer Maschine"},
+      {{"--basis", "2", real_}, "--basis 2: Es gibt nur die Maschine 1."},
+      {{"--vergleich", "1", "--typen", real_}, "schließen einander aus"},
+      {{"--basis"}, "Einer Option fehlt ihr Wert."},
+      {{"--vergleich", "1", real_}, "--vergleich 1: Das ist die Basis"},
+  };
+  for (const auto& [args, message] : cases) {
+    const Outcome outcome = Invoke(args);
+    EXPECT_EQ(outcome.code, 2) << message;
+    EXPECT_NE(outcome.err.find(message), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("Aufruf:"), std::string::npos);
+    EXPECT_EQ(outcome.out, "");
+  }
+}
+
+TEST_F(ProgramTest, FilesThatCannotBeReadAreNamedAndTheOthersStillReported) {
+  PutFile("leer.txt", "");
+  PutFile("fremd.txt", "Name;Vorname;\r\nMeier;Anna;");
+  std::filesystem::create_directory("ordner");
+  const Outcome outcome = Invoke({"leer.txt", "ordner", "fehlt.txt", "fremd.txt", real_});
+  EXPECT_EQ(outcome.code, 1);
+  EXPECT_NE(outcome.err.find("leer.txt: Die Datei ist leer."), std::string::npos);
+  EXPECT_NE(outcome.err.find("ordner: Ist ein Verzeichnis, keine Datei."), std::string::npos);
+  EXPECT_NE(outcome.err.find("fehlt.txt: Datei nicht gefunden."), std::string::npos);
+  EXPECT_NE(outcome.err.find("fremd.txt: Die Datei enthält keinen Datensatz von zaveredo2."),
+            std::string::npos);
+  EXPECT_NE(outcome.out.find("1 Maschine aus 2 vollständigen Datensätzen"), std::string::npos);
+  EXPECT_EQ(Invoke({real_}).code, 0);
+}
+
+TEST_F(ProgramTest, AReportThatCannotBeWrittenIsAnError) {
+  std::ostream broken(nullptr);  // every write fails, as on a full disk
+  std::ostringstream err;
+  const std::string file = real_;
+  const char* argv[] = {"zaveredo2-auswertung", file.c_str()};
+  EXPECT_EQ(RunAuswertung(2, argv, broken, err), 1);
+  EXPECT_NE(err.str().find("Die Ausgabe kann nicht geschrieben werden."), std::string::npos);
+}
+
+TEST_F(ProgramTest, TheReportGoesToTheNamedFileButNeverOntoAResultsFile) {
+  PutFile("zaveredo2.txt", FileBytes(real_));
+  const Outcome refused = Invoke({"-o", "./zaveredo2.txt", "zaveredo2.txt"});
+  EXPECT_EQ(refused.code, 2);
+  EXPECT_EQ(FileBytes("zaveredo2.txt"), FileBytes(real_));
+
+  const Outcome written = Invoke({"--format", "csv", "-o", "bericht.csv", "zaveredo2.txt"});
+  EXPECT_EQ(written.code, 0);
+  EXPECT_EQ(written.out, "");
+  EXPECT_EQ(FileBytes("bericht.csv").substr(0, 14), "nummer,datei,m");
+  // An existing report is not a file that is read, and is written over.
+  EXPECT_EQ(Invoke({"--format", "json", "-o", "bericht.csv", "zaveredo2.txt"}).code, 0);
+  EXPECT_EQ(FileBytes("bericht.csv").substr(0, 13), "{\"schema\": 1,");
+  EXPECT_EQ(FileBytes("zaveredo2.txt"), FileBytes(real_));
+}
+
+}  // namespace
+}  // namespace zaveredo::auswertung

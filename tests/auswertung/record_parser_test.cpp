@@ -1,0 +1,138 @@
+// Records as runs leave them: complete, cut short, with ";" inside a text, or not ours.
+#include "auswertung/record_parser.h"
+
+#include <gtest/gtest.h>
+
+#include "auswertung/collection.h"
+#include "auswertung/record_lines.h"
+#include "tests/auswertung/fixture.h"
+
+namespace zaveredo::auswertung {
+namespace {
+
+using test_support::FileBytes;
+using test_support::TestPath;
+
+const std::string kDescription =
+    "GenuineIntel;Intel(R) Pentium(R) 4 CPU 3.00GHz/x86 Family 15 Model 4 Stepping 3;2993;2;"
+    "Windows XP Service Pack 2;";
+
+// 32 times 0,0001 to 0,0032 with German separators.
+std::string Times(const char* decimal = ",") {
+  std::string text;
+  for (int i = 1; i <= 32; ++i)
+    text += std::string("0") + decimal + (i < 10 ? "000" : "00") + std::to_string(i) + ";";
+  return text;
+}
+
+TEST(RecordParserTest, RealRecordsOfBothBuildsAndLocales) {
+  Collection collection;
+  for (const char* name : {"linux-c-locale.txt", "linux-de-utf8.txt", "wine-xp-cp1252.txt"}) {
+    AddFileRecords(collection, name, FileBytes(TestPath(std::string("data/real/") + name)));
+  }
+  ASSERT_TRUE(collection.errors.empty());
+  ASSERT_EQ(collection.records.size(), 4u);
+  for (const Record& record : collection.records) {
+    EXPECT_EQ(record.state, RecordState::kComplete) << record.number;
+    EXPECT_EQ(record.times.size(), 32u);
+    EXPECT_EQ(record.vendor, "AuthenticAMD");
+    EXPECT_EQ(record.processors, 2);
+    EXPECT_TRUE(record.notes.empty());
+  }
+  EXPECT_EQ(collection.records[0].initials, "CEO1");
+  EXPECT_EQ(collection.records[0].times[3], 6.53);
+  EXPECT_EQ(collection.records[1].mhz, 2598);
+  EXPECT_EQ(collection.records[2].initials, "J\xC3\xB6rg");
+  EXPECT_EQ(collection.records[2].times[31], 1.1742);
+  EXPECT_EQ(collection.records[3].os, "Windows XP Service Pack 3");
+  EXPECT_EQ(collection.records[3].times[3], 10.0113);
+}
+
+TEST(RecordParserTest, ARecordCutAtEveryBlockBoundaryKeepsTheWholeFieldsBeforeTheCut) {
+  const std::string full = FileBytes(TestPath("data/real/linux-de-utf8.txt"));
+  for (std::size_t cut = 128; cut < full.size(); cut += 128) {
+    const std::string head = full.substr(0, cut);
+    const Record record = ParseRecordLine(head);
+    ASSERT_EQ(record.state, RecordState::kIncomplete) << cut;
+    const auto closed = static_cast<std::size_t>(std::count(head.begin(), head.end(), ';'));
+    EXPECT_EQ(record.times.size(), closed - 6) << cut;
+    const Record whole = ParseRecordLine(full);
+    for (std::size_t i = 0; i < record.times.size(); ++i)
+      EXPECT_EQ(record.times[i], whole.times[i]);
+  }
+  EXPECT_EQ(ParseRecordLine(full.substr(0, 60)).state, RecordState::kIncomplete);
+  EXPECT_EQ(ParseRecordLine(full.substr(0, 60)).processor,
+            "AMD EPYC/AMD64 Family 26 Model 2 Stepping 1");
+}
+
+TEST(RecordParserTest, ASemicolonInTheProcessorNameIsPlacedByTheWholeNumbers) {
+  const Record record =
+      ParseRecordLine("AuthenticAMD;AMD Athlon;X2/x86 Family 15;2211;2;Linux;ZZ;" + Times());
+  ASSERT_EQ(record.state, RecordState::kComplete);
+  EXPECT_EQ(record.processor, "AMD Athlon;X2/x86 Family 15");
+  EXPECT_EQ(record.mhz, 2211);
+  EXPECT_EQ(record.initials, "ZZ");
+  EXPECT_EQ(record.notes.size(), 1u);
+
+  // Cut short after 31 times, it still has 38 fields.
+  const std::string all = Times();
+  const Record cut = ParseRecordLine("AuthenticAMD;AMD Athlon;X2/x86 Family 15;2211;2;Linux;ZZ;" +
+                                     all.substr(0, all.size() - 7) + "0,00");
+  ASSERT_EQ(cut.state, RecordState::kIncomplete);
+  EXPECT_EQ(cut.times.size(), 31u);
+  EXPECT_EQ(cut.processor, "AMD Athlon;X2/x86 Family 15");
+}
+
+TEST(RecordParserTest, ASemicolonInTheInitialsIsPlacedByTheMachinesOfTheOtherRecords) {
+  const std::string alone = kDescription + "A;B;" + Times();
+  const Record unplaced = ParseRecordLine(alone);
+  EXPECT_EQ(unplaced.state, RecordState::kUnreadable);
+  EXPECT_NE(unplaced.reason.find("nicht eindeutig"), std::string::npos);
+
+  Collection collection;
+  AddFileRecords(collection, "a.txt", kDescription + "AHX;" + Times() + "\r\n" + alone);
+  PlaceAmbiguousRecords(collection);
+  const Record& placed = collection.records[1];
+  ASSERT_EQ(placed.state, RecordState::kComplete);
+  EXPECT_EQ(placed.initials, "A;B");
+  EXPECT_EQ(placed.os, "Windows XP Service Pack 2");
+  EXPECT_EQ(placed.number, 2);
+  EXPECT_EQ(placed.file, "a.txt");
+  EXPECT_EQ(placed.notes.size(), 2u);
+}
+
+TEST(RecordParserTest, FieldsThatCannotBePlacedMakeTheRecordUnreadable) {
+  // Mixed separators.
+  std::string mixed = Times();
+  mixed.replace(0, 6, "0.0001");
+  EXPECT_EQ(ParseRecordLine(kDescription + "AHX;" + mixed).state, RecordState::kUnreadable);
+  // No whole numbers where the MHz and the count belong.
+  const Record noNumbers = ParseRecordLine("GenuineIntel;P4/x86;fast;2;XP;AHX;" + Times());
+  EXPECT_EQ(noNumbers.state, RecordState::kUnreadable);
+  // Initials longer than eight characters were never written by a run.
+  EXPECT_EQ(ParseRecordLine(kDescription + "ABCDEFGHI;" + Times()).state, RecordState::kUnreadable);
+  // A time field that is none.
+  std::string broken = Times(".");
+  broken.replace(7, 6, "0.00x2");
+  const Record notTime = ParseRecordLine(kDescription + "AHX;" + broken);
+  EXPECT_EQ(notTime.state, RecordState::kUnreadable);
+  EXPECT_NE(notTime.reason.find("Feld 8"), std::string::npos);
+}
+
+TEST(RecordParserTest, AFloodOfSemicolonsIsRejectedAtOnce) {
+  const Record flood = ParseRecordLine(kDescription + std::string(200'000, ';') + Times());
+  EXPECT_EQ(flood.state, RecordState::kUnreadable);
+  EXPECT_NE(flood.reason.find("Zu viele Felder"), std::string::npos);
+}
+
+TEST(RecordParserTest, LinesOfOtherFilesAreNotOurs) {
+  EXPECT_EQ(ParseRecordLine("Name;Vorname;Ort;").state, RecordState::kForeign);
+  EXPECT_EQ(ParseRecordLine("hello world").state, RecordState::kForeign);
+  EXPECT_EQ(ParseRecordLine("a;b;c;d;e;f;g;h;i;j;k;l;m;n;o;p;q;r;s;t;u;v;w;x;y;z;1;2;3;4;5;6;7;8;"
+                            "9;0;1;2;3;")
+                .state,
+            RecordState::kForeign);
+}
+
+}  // namespace
+}  // namespace zaveredo::auswertung
