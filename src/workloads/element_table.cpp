@@ -23,27 +23,29 @@ void SortWholeArray() {
 
 // The width is the size of the element the sort takes, so the two cannot disagree.
 template <ElementType type, auto sort>
-constexpr ElementTypeRow Row(const char* name, const char* label, void (*fill)()) {
-  return {type, name, label, sizeof(SortedElement<sort>), fill, SortWholeArray<type, sort>};
+constexpr ElementTypeRow Row(const char* label, void (*fill)()) {
+  return {type,  kElementTypeNames[static_cast<int>(type)].data(),
+          label, sizeof(SortedElement<sort>),
+          fill,  SortWholeArray<type, sort>};
 }
 
 constexpr std::array<ElementTypeRow, kElementTypeCount> kRows = {{
-    Row<ElementType::kReal, SortReal>("real", "real fuellen     :  ", FillReal),
-    Row<ElementType::kReal48, SortReal48>("real48", "real48 fuellen   :  ", FillReal48),
-    Row<ElementType::kSingle, SortSingle>("single", "single fuellen   :  ", FillSingle),
-    Row<ElementType::kDouble, SortDouble>("double", "double fuellen   :  ", FillDouble),
-    Row<ElementType::kExtended, SortExtended>("extended", "extended fuellen :  ", FillExtended),
-    Row<ElementType::kCurrency, SortCurrency>("currency", "currency fuellen :  ", FillCurrency),
-    Row<ElementType::kInteger, SortInteger>("Integer", "Integer fuellen  :  ", FillInteger),
-    Row<ElementType::kByte, SortByte>("Byte", "Byte fuellen     :  ", FillByte),
-    Row<ElementType::kShortInt, SortShortInt>("ShortInt", "ShortInt fuellen :  ", FillShortInt),
-    Row<ElementType::kWord, SortWord>("Word", "Word fuellen     :  ", FillWord),
-    Row<ElementType::kSmallInt, SortSmallInt>("SmallInt", "SmallInt fuellen :  ", FillSmallInt),
-    Row<ElementType::kCardinal, SortCardinal>("Cardinal", "Cardinal fuellen :  ", FillCardinal),
-    Row<ElementType::kLongWord, SortLongWord>("LongWord", "LongWord fuellen :  ", FillLongWord),
-    Row<ElementType::kLongInt, SortLongInt>("LongInt", "LongInt fuellen  :  ", FillLongInt),
-    Row<ElementType::kComp, SortComp>("Comp", "Comp fuellen     :  ", FillComp),
-    Row<ElementType::kInt64, SortInt64>("Int64", "Int64 fuellen    :  ", FillInt64),
+    Row<ElementType::kReal, SortReal>("real fuellen     :  ", FillReal),
+    Row<ElementType::kReal48, SortReal48>("real48 fuellen   :  ", FillReal48),
+    Row<ElementType::kSingle, SortSingle>("single fuellen   :  ", FillSingle),
+    Row<ElementType::kDouble, SortDouble>("double fuellen   :  ", FillDouble),
+    Row<ElementType::kExtended, SortExtended>("extended fuellen :  ", FillExtended),
+    Row<ElementType::kCurrency, SortCurrency>("currency fuellen :  ", FillCurrency),
+    Row<ElementType::kInteger, SortInteger>("Integer fuellen  :  ", FillInteger),
+    Row<ElementType::kByte, SortByte>("Byte fuellen     :  ", FillByte),
+    Row<ElementType::kShortInt, SortShortInt>("ShortInt fuellen :  ", FillShortInt),
+    Row<ElementType::kWord, SortWord>("Word fuellen     :  ", FillWord),
+    Row<ElementType::kSmallInt, SortSmallInt>("SmallInt fuellen :  ", FillSmallInt),
+    Row<ElementType::kCardinal, SortCardinal>("Cardinal fuellen :  ", FillCardinal),
+    Row<ElementType::kLongWord, SortLongWord>("LongWord fuellen :  ", FillLongWord),
+    Row<ElementType::kLongInt, SortLongInt>("LongInt fuellen  :  ", FillLongInt),
+    Row<ElementType::kComp, SortComp>("Comp fuellen     :  ", FillComp),
+    Row<ElementType::kInt64, SortInt64>("Int64 fuellen    :  ", FillInt64),
 }};
 
 constexpr bool RowsFollowTheTypeOrder() {
