@@ -6,7 +6,8 @@
 #   - every element type has its own quicksort routine, which calls itself twice (both parts);
 #   - the currency and Comp sorts load with fild and compare with fcomi/fucomi;
 #   - the Int64 sort compares with integer instructions and never through the x87 unit;
-#   - the real48 sort calls (or inlines) both real48 conversions;
+#   - the real48 sort inlines both real48 conversions for every comparison and copy, and
+#     compares in the x87 unit;
 #   - the array sizing zeros memory without calling memset;
 #   - Power and the Comp and Int64 fills lie in the sections of their shared code page.
 set -u
@@ -53,8 +54,14 @@ for type in Real Real48 Single Double Extended Currency Integer Byte ShortInt Wo
       has "$sort" '\sf(u)?com|\sfild' && fail "the Int64 sort compares through the x87 unit"
       ;;
     Real48)
-      has "$sort" 'Real48ToExtended' || fail "the real48 sort does not convert to extended"
-      has "$sort" 'ExtendedToReal48' || fail "the real48 sort does not convert back to real48"
+      # Both conversions are inlined. Real48ToExtended loads a binary64 pattern with fldl: two
+      # per comparison in each scan and one per copy make eight. ExtendedToReal48 stores the
+      # value with fstpt, one per copy (pivot, temporary and the two moves of a swap), and
+      # calls the overflow raise.
+      [ "$(count "$sort" '\sfldl\s')" -ge 8 ] || fail "the real48 sort does not convert every value to extended"
+      [ "$(count "$sort" '\sfstpt\s')" -ge 4 ] || fail "the real48 sort does not convert every copy back to real48"
+      has "$sort" 'real48::RaiseOverflow' || fail "the real48 sort has no overflow check of the conversion back"
+      has "$sort" '\sf(u)?comip?\s' || fail "the real48 sort does not compare with fcomi/fucomi"
       ;;
   esac
 done
