@@ -108,6 +108,12 @@ TEST_F(QuicksortTest, AnIndexBeyondTheHighestRaisesRangeError) {
   std::int32_t values[4] = {4, 3, 2, 1};
   // Sorting a part that ends past the array's highest index fails its first check there.
   EXPECT_THROW(QuickSortRange<sorting::IntegerTraits>(values, 1, 0, 3), ERangeError);
+  // A negative index fails too (the pivot position -1 here), whatever the highest index.
+  EXPECT_THROW(QuickSortRange<sorting::IntegerTraits>(values, 3, -2, -1), ERangeError);
+  EXPECT_THROW(QuickSortRange<sorting::ByteTraits>(nullptr, 2147483647, -2, -1), ERangeError);
+  // And with a highest index below -1 every index fails, 0 included.
+  EXPECT_THROW(QuickSortRange<sorting::IntegerTraits>(values, -5, 0, 0), ERangeError);
+  EXPECT_EQ(values[0], 4);
 }
 
 }  // namespace
