@@ -22,8 +22,9 @@ namespace sorting {
 
 // The check 0 <= k <= high before each access, as one unsigned compare against IndexCount
 // (a negative k wraps to 2^31 or more, above any count): one branch instead of two in the
-// scans. k's history is hidden, so that no check is merged with an earlier one on the same
-// index.
+// scans. The check is made on a hidden copy of k, so that no check is merged with an earlier
+// one on the same index, and so that what it proves about k (not negative) cannot be used to
+// drop the overflow check of the next step.
 [[gnu::always_inline]] inline void CheckAccess(std::int32_t k, std::uint32_t indexCount) {
   x87::HideValue(k);
   if (static_cast<std::uint32_t>(k) >= indexCount) [[unlikely]]
