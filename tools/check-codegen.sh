@@ -3,7 +3,8 @@
 # Fails unless the machine code of the measured loops does what the benchmark claims to
 # measure, so that a compiler upgrade or a refactoring cannot silently change it:
 #   - every fill has a true x87 division (fdiv) and overflow branches (jo) for its checked steps;
-#   - every element type has its own quicksort routine, which calls itself twice (both parts);
+#   - every element type has its own quicksort routine, which calls itself twice (both parts)
+#     and has overflow branches for its index steps;
 #   - the currency and Comp sorts load with fild and compare with fcomi/fucomi;
 #   - the Int64 sort compares with integer instructions and never through the x87 unit;
 #   - the real48 sort inlines both real48 conversions for every comparison and copy, and
@@ -44,6 +45,8 @@ for type in Real Real48 Single Double Extended Currency Integer Byte ShortInt Wo
   fi
   [ "$(count "$sort" "call.*QuickSortRange<zaveredo::sorting::${type}Traits>")" -ge 2 ] ||
     fail "the $type quicksort does not call itself for both parts"
+  # The pivot sum, the increment of Lo and the decrement of Hi, each overflow-checked.
+  [ "$(count "$sort" '\sjo\s')" -ge 3 ] || fail "the $type quicksort lacks the overflow branches of its index steps"
   case $type in
     Currency | Comp)
       has "$sort" '\sfild' || fail "the $type sort does not load with fild"
