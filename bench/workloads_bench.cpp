@@ -1,7 +1,8 @@
 // Nanoseconds per element of every fill and every sort, at the element counts given by
 // --counts=N[,N...] (default 1,000,000 and 10,000,000), and the peak memory of one fill+sort
-// pair. Each measured phase runs exactly as in the benchmark run: the array is sized before
-// the clock starts and released after it stops.
+// pair; at the end one table per phase at the largest count (table_reporter.h). Each measured phase
+// runs exactly as in the benchmark run: the array is sized before the clock starts and released
+// after it stops.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "runtime/random.h"
+#include "table_reporter.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
 #include "workloads/element_table.h"
@@ -113,7 +115,8 @@ int main(int argc, char** argv) {
     }
   }
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  bench::TableReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
 }

@@ -3,10 +3,12 @@
 # Fails unless the machine code of the measured loops does what the benchmark claims to
 # measure, so that a compiler upgrade or a refactoring cannot silently change it:
 #   - every fill has a true x87 division (fdiv) and overflow branches (jo) for its checked steps;
-#   - every element type has its own quicksort routine, which calls itself twice (both parts);
+#   - every element type has its own quicksort routine, which calls itself twice (both parts)
+#     and has overflow branches for its index steps;
 #   - the currency and Comp sorts load with fild and compare with fcomi/fucomi;
 #   - the Int64 sort compares with integer instructions and never through the x87 unit;
-#   - the real48 sort calls (or inlines) both real48 conversions;
+#   - the real48 sort inlines both real48 conversions for every comparison and copy, and
+#     compares in the x87 unit;
 #   - the array sizing zeros memory without calling memset;
 #   - in the linked program, Power starts a page and the Comp and Int64 fills follow it in that
 #     page at offsets that were measured fast.
@@ -52,6 +54,8 @@ for type in $types; do
   fi
   [ "$(count "$sort" "call.*QuickSortRange<zaveredo::sorting::${type}Traits>")" -ge 2 ] ||
     fail "the $type quicksort does not call itself for both parts"
+  # The pivot sum, the increment of Lo and the decrement of Hi, each overflow-checked.
+  [ "$(count "$sort" '\sjo\s')" -ge 3 ] || fail "the $type quicksort lacks the overflow branches of its index steps"
   case $type in
     Currency | Comp)
       has "$sort" '\sfild' || fail "the $type sort does not load with fild"
@@ -62,8 +66,14 @@ for type in $types; do
       has "$sort" '\sf(u)?com|\sfild' && fail "the Int64 sort compares through the x87 unit"
       ;;
     Real48)
-      has "$sort" 'Real48ToExtended' || fail "the real48 sort does not convert to extended"
-      has "$sort" 'ExtendedToReal48' || fail "the real48 sort does not convert back to real48"
+      # Both conversions are inlined. Real48ToExtended loads a binary64 pattern with fldl: two
+      # per comparison in each scan and one per copy make eight. ExtendedToReal48 stores the
+      # value with fstpt, one per copy (pivot, temporary and the two moves of a swap), and
+      # calls the overflow raise.
+      [ "$(count "$sort" '\sfldl\s')" -ge 8 ] || fail "the real48 sort does not convert every value to extended"
+      [ "$(count "$sort" '\sfstpt\s')" -ge 4 ] || fail "the real48 sort does not convert every copy back to real48"
+      has "$sort" 'real48::RaiseOverflow' || fail "the real48 sort has no overflow check of the conversion back"
+      has "$sort" '\sf(u)?comip?\s' || fail "the real48 sort does not compare with fcomi/fucomi"
       ;;
   esac
 done

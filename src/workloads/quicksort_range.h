@@ -15,11 +15,20 @@ namespace zaveredo {
 
 namespace sorting {
 
-// The check before each access, on an index whose history is hidden, so that no check is
-// merged with an earlier one on the same index.
-[[gnu::always_inline]] inline void CheckAccess(std::int32_t k, std::int32_t high) {
+// The number of valid indices 0 to high; none when high is negative.
+[[gnu::always_inline]] inline std::uint32_t IndexCount(std::int32_t high) {
+  return high < 0 ? 0u : static_cast<std::uint32_t>(high) + 1u;
+}
+
+// The check 0 <= k <= high before each access, as one unsigned compare against IndexCount
+// (a negative k wraps to 2^31 or more, above any count): one branch instead of two in the
+// scans. The check is made on a hidden copy of k, so that no check is merged with an earlier
+// one on the same index, and so that what it proves about k (not negative) cannot be used to
+// drop the overflow check of the next step.
+[[gnu::always_inline]] inline void CheckAccess(std::int32_t k, std::uint32_t indexCount) {
   x87::HideValue(k);
-  CheckIndexHigh(k, high);
+  if (static_cast<std::uint32_t>(k) >= indexCount) [[unlikely]]
+    RaiseRangeCheck();
 }
 
 }  // namespace sorting
@@ -28,31 +37,32 @@ template <typename Traits>
 [[gnu::noipa]] void QuickSortRange(typename Traits::Element* array, std::int32_t high,
                                    std::int32_t iLo, std::int32_t iHi) {
   using sorting::CheckAccess;
+  const std::uint32_t count = sorting::IndexCount(high);
   typename Traits::Element pivot;
   typename Traits::Element temporary;
   std::int32_t lo = iLo;
   std::int32_t hi = iHi;
   std::int32_t middle = CheckedAdd(lo, hi) / 2;
-  CheckAccess(middle, high);
+  CheckAccess(middle, count);
   Traits::Copy(*Traits::At(array, middle), &pivot);
   do {
     for (;;) {
-      CheckAccess(lo, high);
+      CheckAccess(lo, count);
       if (!Traits::Less(*Traits::At(array, lo), pivot)) break;
       lo = CheckedAdd<std::int32_t>(lo, 1);
     }
     for (;;) {
-      CheckAccess(hi, high);
+      CheckAccess(hi, count);
       if (!Traits::Greater(*Traits::At(array, hi), pivot)) break;
       hi = CheckedSub<std::int32_t>(hi, 1);
     }
     if (lo <= hi) {
-      CheckAccess(lo, high);
+      CheckAccess(lo, count);
       Traits::Copy(*Traits::At(array, lo), &temporary);
-      CheckAccess(hi, high);
-      CheckAccess(lo, high);
+      CheckAccess(hi, count);
+      CheckAccess(lo, count);
       Traits::Copy(*Traits::At(array, hi), Traits::At(array, lo));
-      CheckAccess(hi, high);
+      CheckAccess(hi, count);
       Traits::Copy(temporary, Traits::At(array, hi));
       lo = CheckedAdd<std::int32_t>(lo, 1);
       hi = CheckedSub<std::int32_t>(hi, 1);

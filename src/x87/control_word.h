@@ -67,6 +67,8 @@ inline void LoadControlWord(ControlWord word) {
 
 }  // namespace x87
 
+// The run's word and the operations on the whole unit, used across the program by these names.
+
 // 0x1332: 64-bit significand, round to nearest, invalid operation, division by zero and
 // overflow unmasked; denormal, underflow and inexact masked.
 inline constexpr std::uint16_t kRunControlWord = 0x1332;

@@ -38,6 +38,13 @@ namespace zaveredo::x87 {
   return value;
 }
 
+// A binary64 value given by its bit pattern, widened exactly.
+[[gnu::always_inline]] inline long double LoadBinary64(const std::uint64_t& bits) {
+  long double value;
+  asm volatile("fldl %1" : "=t"(value) : "m"(bits));
+  return value;
+}
+
 [[gnu::always_inline]] inline long double LoadInt64(const std::int64_t& from) {
   long double value;
   asm volatile("fildll %1" : "=t"(value) : "m"(from));

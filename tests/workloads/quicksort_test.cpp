@@ -111,6 +111,18 @@ TEST_F(QuicksortTest, AnIndexBeyondTheHighestRaisesRangeError) {
   EXPECT_EQ(
       test_support::RaisedKind([&] { QuickSortRange<sorting::IntegerTraits>(values, 1, 0, 3); }),
       "ERangeError");
+  // A negative index fails too (the pivot position -1 here), whatever the highest index.
+  EXPECT_EQ(
+      test_support::RaisedKind([&] { QuickSortRange<sorting::IntegerTraits>(values, 3, -2, -1); }),
+      "ERangeError");
+  EXPECT_EQ(test_support::RaisedKind(
+                [&] { QuickSortRange<sorting::ByteTraits>(nullptr, 2147483647, -2, -1); }),
+            "ERangeError");
+  // And with a highest index below -1 every index fails, 0 included.
+  EXPECT_EQ(
+      test_support::RaisedKind([&] { QuickSortRange<sorting::IntegerTraits>(values, -5, 0, 0); }),
+      "ERangeError");
+  EXPECT_EQ(values[0], 4);
 }
 
 }  // namespace
