@@ -21,6 +21,11 @@ done
 [ -n "$run" ] || fail "the terminal session started no program"
 zav_wait_until_reading_input "$run" || fail "the run did not ask for the initials"
 printf 'ABC\r' >&3
+# The run may still sit in the read that takes the initials: wait for the final prompt first.
+for _ in $(seq 600); do
+  grep -q 'ENTER zum Beenden' out && break
+  sleep 0.1
+done
 zav_wait_until_reading_input "$run" || fail "the run did not wait for ENTER"
 printf '\003' >&3
 wait $session

@@ -5,7 +5,7 @@
 # wait_for_tail <file> <text>: until the reader has received everything up to the text.
 wait_for_tail() {
   local tries=0 got
-  while [ $tries -lt 50 ]; do
+  while [ $tries -lt 600 ]; do
     got=$(cat "$1"; printf x)
     [[ ${got%x} == *"$2" ]] && return 0
     tries=$((tries + 1))
