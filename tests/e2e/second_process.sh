@@ -8,7 +8,11 @@ first=$!
 exec 3>input  # the first run's input stays open until ENTER is sent
 printf 'first\n' >&3
 
-# The initials have been read, so the next read of the input is the wait for ENTER.
+# Once the final prompt is out, the next read of the input is the wait for ENTER.
+for _ in $(seq 600); do
+  grep -q 'ENTER zum Beenden' out1 && break
+  sleep 0.1
+done
 zav_wait_until_reading_input $first || fail "the first run did not wait for ENTER"
 cp zaveredo2.txt before_second
 
