@@ -8,9 +8,7 @@
 namespace zaveredo {
 namespace {
 
-constexpr std::int32_t kErrorPathNotFound = 3;
 constexpr std::int32_t kNeverBound = 102;
-constexpr std::int32_t kNotOpen = 103;
 
 bool IsValidMode(std::uint16_t mode) {
   return mode >= kModeClosed && mode <= kModeInOut;
@@ -19,7 +17,7 @@ bool IsValidMode(std::uint16_t mode) {
 // The opener of a stream whose path did not fit: Windows too refuses such a name.
 std::int32_t RefuseLongPath(TextStream& stream) {
   stream.mode = kModeClosed;
-  return kErrorPathNotFound;
+  return static_cast<std::int32_t>(platform::kErrorPathNotFound);
 }
 
 }  // namespace
@@ -67,7 +65,7 @@ void ResetTextStream(TextStream& stream) {
 
 void CloseTextStream(TextStream& stream) {
   if (stream.mode != kModeInput && stream.mode != kModeOutput && stream.mode != kModeInOut) {
-    if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(kNotOpen);
+    if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
     return;
   }
   std::int32_t result = 0;

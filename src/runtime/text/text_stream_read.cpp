@@ -10,7 +10,6 @@ namespace zaveredo {
 namespace {
 
 constexpr std::int32_t kNotInput = 104;
-constexpr char kEndOfText = 26;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr int kEnd = -1;         // end of text
@@ -27,7 +26,7 @@ bool ReadyForInput(TextStream& stream) {
 }
 
 bool EndsText(const TextStream& stream, char byte) {
-  return byte == kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
+  return byte == text_stream::kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
 }
 
 // The next unread byte, refilling the buffer when it is used up; kEnd at the end of text.
@@ -42,7 +41,7 @@ int PeekByte(TextStream& stream) {
     }
     if (stream.bufferEnd == 0) {
       if ((stream.lineFlags & kLineFlagCrLf) == 0) return kEnd;
-      stream.bufferPtr[stream.bufferEnd++] = kEndOfText;
+      stream.bufferPtr[stream.bufferEnd++] = text_stream::kEndOfText;
     }
   }
   char byte = stream.bufferPtr[stream.bufferPos];

@@ -9,9 +9,6 @@
 namespace zaveredo {
 namespace {
 
-constexpr std::int32_t kNotOpen = 103;
-constexpr std::int32_t kNotOutput = 105;
-
 // Standard output and standard error open on their first write.
 bool ReadyForOutput(TextStream& stream) {
   if (stream.mode != kModeOutput && text_stream::IsConsoleOutput(stream)) {
@@ -19,7 +16,7 @@ bool ReadyForOutput(TextStream& stream) {
     CreateTextStream(stream);
   }
   if (stream.mode == kModeOutput) return true;
-  text_stream::SetIoResult(kNotOutput);
+  text_stream::SetIoResult(text_stream::kNotOutput);
   return false;
 }
 
@@ -72,7 +69,7 @@ void FinishWrite(TextStream& stream) {
     if (result != 0) text_stream::SetIoResult(result);
     return;
   }
-  if (!text_stream::IsConsoleOutput(stream)) text_stream::SetIoResult(kNotOpen);
+  if (!text_stream::IsConsoleOutput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
 }
 
 void WriteOutTextStream(TextStream& stream) {
