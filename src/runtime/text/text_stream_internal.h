@@ -18,6 +18,10 @@ inline constexpr char kEndOfText = 26;
 // so a code already pending is kept.
 void SetIoResult(std::int32_t code);
 
+// Runs one of the stream's operations; its failure becomes the pending I/O result. True when it
+// succeeded.
+bool RunStreamOp(StreamOp op, TextStream& stream);
+
 // The opening algorithm shared by create, append, reset and the lazy console opening.
 void OpenTextStream(TextStream& stream, std::uint16_t mode);
 

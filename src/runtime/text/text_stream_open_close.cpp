@@ -47,8 +47,7 @@ void OpenTextStream(TextStream& stream, std::uint16_t mode) {
   if (stream.mode != kModeClosed) CloseTextStream(stream);
   stream.mode = mode;
   if (stream.path[0] == '\0' && stream.openOp == nullptr) stream.openOp = OpenFileOrConsole;
-  std::int32_t result = stream.openOp(stream);
-  if (result != 0) SetIoResult(result);
+  RunStreamOp(stream.openOp, stream);
 }
 
 }  // namespace text_stream
@@ -68,11 +67,9 @@ void CloseTextStream(TextStream& stream) {
     if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
     return;
   }
-  std::int32_t result = 0;
-  if (stream.mode != kModeInput) result = stream.transferOp(stream);
   // A failed write-out leaves the stream open, so its handle is not lost.
-  if (result == 0) result = stream.closeOp(stream);
-  if (result != 0) text_stream::SetIoResult(result);
+  if (stream.mode != kModeInput && !text_stream::RunStreamOp(stream.transferOp, stream)) return;
+  text_stream::RunStreamOp(stream.closeOp, stream);
 }
 
 }  // namespace zaveredo

@@ -34,11 +34,7 @@ bool EndsText(const TextStream& stream, char byte) {
 int PeekByte(TextStream& stream) {
   if (!ReadyForInput(stream)) return kEnd;
   while (stream.bufferPos >= stream.bufferEnd) {
-    std::int32_t result = stream.transferOp(stream);
-    if (result != 0) {
-      text_stream::SetIoResult(result);
-      return kEnd;
-    }
+    if (!text_stream::RunStreamOp(stream.transferOp, stream)) return kEnd;
     if (stream.bufferEnd == 0) {
       if ((stream.lineFlags & kLineFlagCrLf) == 0) return kEnd;
       stream.bufferPtr[stream.bufferEnd++] = text_stream::kEndOfText;
