@@ -45,15 +45,6 @@ int PeekByte(TextStream& stream) {
   return static_cast<unsigned char>(byte);
 }
 
-// What was printed leaves before standard input is read, as an interactive program's user
-// expects: a prompt shows while the program waits, even when standard output is a pipe or a
-// file. Only when the bytes leave changes, not which bytes.
-std::int32_t WriteOutBeforeInput() {
-  TextStream& output = StdOutput();
-  if (output.mode != kModeOutput) return 0;
-  return output.transferOp(output);
-}
-
 void Advance(TextStream& stream) {
   ++stream.bufferPos;
 }
@@ -113,8 +104,11 @@ namespace text_stream {
 
 // A pipe whose writer has gone is the end of the input, not a failure.
 std::int32_t RefillBuffer(TextStream& stream) {
+  // What was printed leaves before standard input is read, as an interactive program's user
+  // expects: a prompt shows while the program waits, even when standard output is a pipe or a
+  // file. Only when the bytes leave changes, not which bytes.
   if (IsStdInput(stream)) {
-    std::int32_t result = WriteOutBeforeInput();
+    std::int32_t result = WriteOutStdOutput();
     if (result != 0) return result;
   }
   stream.bufferPos = 0;
