@@ -21,7 +21,8 @@ constexpr int kClockRateDigits = 0;
 
 // Formatted as returned, without a narrower store first.
 std::string ClockRateText() {
-  return FormatDecimal(MeasureClockRate(), kStyleFixed, kClockRatePrecision, kClockRateDigits);
+  return FormatDecimal(MeasureClockRate(), kStyleFixed, kClockRatePrecision, kClockRateDigits,
+                       StartupSeparators());
 }
 
 std::string ProcessorCountText() {

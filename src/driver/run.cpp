@@ -8,10 +8,10 @@
 #include "driver/record.h"
 #include "driver/statements.h"
 #include "driver/texts.h"
+#include "platform/files.h"
 #include "runtime/format/left_chars.h"
 #include "runtime/format/separators.h"
 #include "runtime/random.h"
-#include "runtime/text/file_services.h"
 #include "runtime/text/text_stream.h"
 #include "runtime/time_of_day.h"
 #include "workloads/element_count.h"
@@ -61,7 +61,7 @@ void RunPhasePairs(TextStream& console) {
 }
 
 void ShowStorageLocation(TextStream& console) {
-  std::string directory = CurrentDirectory();
+  std::string directory = platform::GetCurrentDirectory();
   PrintLine(console, {DriverText(TextId::kLocationLabel), directory});
   PrintLine(console);
 }

@@ -2,7 +2,6 @@
 
 #include "driver/texts.h"
 #include "probe/windows_name.h"
-#include "runtime/errors/messages.h"
 #include "runtime/errors/termination.h"
 #include "runtime/format/separators.h"
 #include "runtime/time_of_day.h"
@@ -13,7 +12,6 @@ namespace zaveredo {
 
 void StartUp() {
   ResetFpu();
-  LoadMessages();
   InstallErrorMachinery();
   LoadDriverTexts();
   ReadSeparators();

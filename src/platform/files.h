@@ -67,7 +67,8 @@ bool SetFilePointerEx(Handle handle, std::int64_t distance, std::uint32_t method
 bool SetEndOfFile(Handle handle);
 bool CloseHandle(Handle handle);
 
-// GetCurrentDirectoryA with a 261-byte buffer: the text up to the first NUL, empty on failure.
+// GetCurrentDirectoryA with a 261-byte buffer: the text up to the first NUL, a full path without
+// a trailing separator except for a root; empty on failure.
 std::string GetCurrentDirectory();
 
 // FindFirstFileA + FindClose: whether an entry of that name exists, and whether it is a directory.

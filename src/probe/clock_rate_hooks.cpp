@@ -7,11 +7,7 @@ namespace zaveredo {
 
 namespace {
 
-std::uint64_t ReadProcessorCounter() {
-  return platform::ReadTimeStampCounter();
-}
-
-ClockRateHooks gHooks = {ReadProcessorCounter, platform::Sleep};
+ClockRateHooks gHooks = {platform::ReadTimeStampCounter, platform::Sleep};
 
 }  // namespace
 
@@ -21,7 +17,7 @@ ClockRateHooks CurrentClockRateHooks() {
 
 ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks hooks) {
   ClockRateHooks previous = gHooks;
-  gHooks.readCounter = hooks.readCounter ? hooks.readCounter : ReadProcessorCounter;
+  gHooks.readCounter = hooks.readCounter ? hooks.readCounter : platform::ReadTimeStampCounter;
   gHooks.sleep = hooks.sleep ? hooks.sleep : platform::Sleep;
   return previous;
 }

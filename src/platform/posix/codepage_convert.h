@@ -21,8 +21,20 @@ void OverrideAnsiCodePage(AnsiCodePage codePage);
 bool LocaleIsUtf8(const char* localeName);
 
 // A byte that is no part of a valid UTF-8 sequence becomes U+DC00 plus the byte.
+inline constexpr char16_t kEscapeBase = 0xDC00;
 std::u16string Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::u16string_view text);
+
+// Escaped bytes, and the two halves of a UTF-16 surrogate pair.
+inline bool IsEscapedByte(char16_t unit) {
+  return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
+}
+inline bool IsHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+inline bool IsLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // Windows-1252; its five unassigned bytes map to the C1 controls of the same value, as Windows
 // maps them. A character the code page lacks becomes '?'.

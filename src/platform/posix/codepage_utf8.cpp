@@ -1,11 +1,8 @@
-#include <cstdint>
-
 #include "platform/posix/codepage_convert.h"
 
 namespace zaveredo::platform::posix {
 namespace {
 
-constexpr char16_t kEscapeBase = 0xDC00;
 constexpr char32_t kReplacement = 0xFFFD;
 
 bool IsContinuation(unsigned char byte) {
@@ -57,16 +54,6 @@ void AppendUtf8(std::string& out, char32_t value) {
     out += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (value & 0x3F));
   }
-}
-
-bool IsHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-bool IsEscapedByte(char16_t unit) {
-  return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <array>
-#include <cstdint>
 
 #include "platform/posix/codepage_convert.h"
 
@@ -20,18 +19,11 @@ constexpr char kDefaultChar = '?';
 char EncodeUnit(char16_t unit) {
   if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
   // A byte escaped by the UTF-8 decoder keeps its value here too.
-  if (unit >= 0xDC80 && unit <= 0xDCFF) return static_cast<char>(unit - 0xDC00);
+  if (IsEscapedByte(unit)) return static_cast<char>(unit - kEscapeBase);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == unit) return static_cast<char>(0x80 + i);
   }
   return kDefaultChar;
-}
-
-bool IsHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
 }  // namespace

@@ -5,16 +5,13 @@
 #include <map>
 #include <string>
 
+#include "platform/files.h"
+#include "platform/posix/last_error.h"
 #include "platform/posix/registry_store.h"
 
 namespace zaveredo::platform {
 
 namespace {
-
-constexpr long kErrorFileNotFound = 2;
-constexpr long kErrorAccessDenied = 5;
-constexpr long kErrorInvalidHandle = 6;
-constexpr long kErrorInvalidParameter = 87;
 
 // KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK, DELETE, WRITE_DAC, WRITE_OWNER: nothing
 // here can be written, so access that asks for writing is refused, as Windows refuses it to
@@ -81,7 +78,7 @@ RegistryHandleCounts GetRegistryHandleCounts() {
 }
 
 long RegOpenKeyEx(HKey key, const char* subKey, std::uint32_t access, HKey* result) {
-  if (!result) return kErrorInvalidParameter;
+  if (!result) return posix::kErrorInvalidParameter;
   *result = kNullKey;
   std::string path;
   if (!PathOfKey(key, &path)) return kErrorInvalidHandle;
@@ -106,7 +103,7 @@ long RegQueryValueEx(HKey key, const char* valueName, std::uint32_t* type, std::
                      std::uint32_t* size) {
   std::string path;
   if (!PathOfKey(key, &path)) return kErrorInvalidHandle;
-  if (data && !size) return kErrorInvalidParameter;
+  if (data && !size) return posix::kErrorInvalidParameter;
   const RegistryValue* value = Store().FindValue(path, valueName ? valueName : "");
   if (!value) return kErrorFileNotFound;
   if (type) *type = value->type;

@@ -16,7 +16,6 @@ namespace zaveredo {
 namespace {
 
 constexpr std::uint32_t kErrorExitCode = 1;
-constexpr std::uint32_t kUnhandledNumber = 217;
 
 bool installed = false;
 bool reporting = false;
@@ -42,7 +41,8 @@ void OnUnhandledFault(const platform::FaultInfo& fault) {
     } catch (...) {
     }
   }
-  ExitWithFallbackLine(kUnhandledNumber, nullptr);
+  // Anything else thrown: the base kind's number.
+  ExitWithFallbackLine(RowOf(ErrorKind::Exception).runErrorNumber, nullptr);
 }
 
 }  // namespace
@@ -57,10 +57,6 @@ void InstallErrorMachinery() {
 void RemoveErrorMachinery() {
   // The fault and terminate handlers stay: without the machinery they leave the fallback line.
   installed = false;
-}
-
-bool ErrorMachineryInstalled() {
-  return installed;
 }
 
 void ReportUnhandledError(const Error& error) {

@@ -16,8 +16,6 @@ void InstallErrorMachinery();
 // From here on failures leave the fallback line instead of a report. Termination calls it.
 void RemoveErrorMachinery();
 
-bool ErrorMachineryInstalled();
-
 // Writes the report of an error nothing caught and ends the run with exit code 1.
 [[noreturn]] void ReportUnhandledError(const Error& error);
 

@@ -9,14 +9,9 @@ namespace zaveredo {
 
 std::string FormatDecimal(long double value, int style, int precision, int digits,
                           const Separators& separators) {
-  precision = ClampPrecision(precision);
   digits = std::max(digits, 0);
   return DecimalText(ToDecimalDigits(value, precision, digits), style, precision, digits,
                      separators);
-}
-
-std::string FormatDecimal(long double value, int style, int precision, int digits) {
-  return FormatDecimal(value, style, precision, digits, StartupSeparators());
 }
 
 }  // namespace zaveredo

@@ -18,7 +18,4 @@ inline constexpr int kStyleNumber = 3;   // integer part grouped by threes
 std::string FormatDecimal(long double value, int style, int precision, int digits,
                           const Separators& separators);
 
-// The same with the separators read at start-up.
-std::string FormatDecimal(long double value, int style, int precision, int digits);
-
 }  // namespace zaveredo

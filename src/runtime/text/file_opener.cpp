@@ -8,9 +8,6 @@ namespace {
 
 namespace pf = platform;
 
-constexpr std::int32_t kNotOutput = 105;
-constexpr char kEndOfText = 26;
-
 std::int32_t Failed(TextStream& stream) {
   stream.mode = kModeClosed;
   return static_cast<std::int32_t>(pf::GetLastError());

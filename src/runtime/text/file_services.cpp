@@ -11,10 +11,6 @@ constexpr std::int32_t kSearchFailedUnsaid = 31;
 
 }  // namespace
 
-std::string CurrentDirectory() {
-  return platform::GetCurrentDirectory();
-}
-
 // Presence is the entry alone: its time stamp plays no part, so an existing results file is
 // never taken for a missing one and emptied. For the same reason a search that fails for any
 // other reason than a definite "no such file or path" answers nothing: its code becomes the

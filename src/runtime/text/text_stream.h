@@ -86,7 +86,8 @@ TextStream& StdError();
 // is waiting; console handles themselves stay open.
 void CloseConsoleStreams();
 
-// Writes standard output's waiting bytes, ignoring any failure (an error report follows).
-void WriteOutStdOutput();
+// Writes standard output's waiting bytes, if it is open; 0 or the code of the failure, which
+// is not recorded (before an error report it is ignored).
+std::int32_t WriteOutStdOutput();
 
 }  // namespace zaveredo

@@ -48,9 +48,9 @@ void CloseConsoleStreams() {
   CloseTextStream(StdError());
 }
 
-void WriteOutStdOutput() {
+std::int32_t WriteOutStdOutput() {
   TextStream& stream = StdOutput();
-  if (stream.mode == kModeOutput) stream.transferOp(stream);
+  return stream.mode == kModeOutput ? stream.transferOp(stream) : 0;
 }
 
 }  // namespace zaveredo

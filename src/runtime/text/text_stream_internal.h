@@ -7,9 +7,20 @@
 
 namespace zaveredo::text_stream {
 
+// I/O error codes of the streams themselves.
+inline constexpr std::int32_t kNotOpen = 103;
+inline constexpr std::int32_t kNotOutput = 105;
+
+// With CR LF line ends, the byte that ends a text.
+inline constexpr char kEndOfText = 26;
+
 // Records a failure in the pending I/O result. The first failure of a statement is its cause,
 // so a code already pending is kept.
 void SetIoResult(std::int32_t code);
+
+// Runs one of the stream's operations; its failure becomes the pending I/O result. True when it
+// succeeded.
+bool RunStreamOp(StreamOp op, TextStream& stream);
 
 // The opening algorithm shared by create, append, reset and the lazy console opening.
 void OpenTextStream(TextStream& stream, std::uint16_t mode);

@@ -8,9 +8,7 @@
 namespace zaveredo {
 namespace {
 
-constexpr std::int32_t kErrorPathNotFound = 3;
 constexpr std::int32_t kNeverBound = 102;
-constexpr std::int32_t kNotOpen = 103;
 
 bool IsValidMode(std::uint16_t mode) {
   return mode >= kModeClosed && mode <= kModeInOut;
@@ -19,7 +17,7 @@ bool IsValidMode(std::uint16_t mode) {
 // The opener of a stream whose path did not fit: Windows too refuses such a name.
 std::int32_t RefuseLongPath(TextStream& stream) {
   stream.mode = kModeClosed;
-  return kErrorPathNotFound;
+  return static_cast<std::int32_t>(platform::kErrorPathNotFound);
 }
 
 }  // namespace
@@ -49,8 +47,7 @@ void OpenTextStream(TextStream& stream, std::uint16_t mode) {
   if (stream.mode != kModeClosed) CloseTextStream(stream);
   stream.mode = mode;
   if (stream.path[0] == '\0' && stream.openOp == nullptr) stream.openOp = OpenFileOrConsole;
-  std::int32_t result = stream.openOp(stream);
-  if (result != 0) SetIoResult(result);
+  RunStreamOp(stream.openOp, stream);
 }
 
 }  // namespace text_stream
@@ -67,14 +64,12 @@ void ResetTextStream(TextStream& stream) {
 
 void CloseTextStream(TextStream& stream) {
   if (stream.mode != kModeInput && stream.mode != kModeOutput && stream.mode != kModeInOut) {
-    if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(kNotOpen);
+    if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
     return;
   }
-  std::int32_t result = 0;
-  if (stream.mode != kModeInput) result = stream.transferOp(stream);
   // A failed write-out leaves the stream open, so its handle is not lost.
-  if (result == 0) result = stream.closeOp(stream);
-  if (result != 0) text_stream::SetIoResult(result);
+  if (stream.mode != kModeInput && !text_stream::RunStreamOp(stream.transferOp, stream)) return;
+  text_stream::RunStreamOp(stream.closeOp, stream);
 }
 
 }  // namespace zaveredo

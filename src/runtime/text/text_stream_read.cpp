@@ -10,7 +10,6 @@ namespace zaveredo {
 namespace {
 
 constexpr std::int32_t kNotInput = 104;
-constexpr char kEndOfText = 26;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr int kEnd = -1;         // end of text
@@ -27,7 +26,7 @@ bool ReadyForInput(TextStream& stream) {
 }
 
 bool EndsText(const TextStream& stream, char byte) {
-  return byte == kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
+  return byte == text_stream::kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
 }
 
 // The next unread byte, refilling the buffer when it is used up; kEnd at the end of text.
@@ -35,28 +34,15 @@ bool EndsText(const TextStream& stream, char byte) {
 int PeekByte(TextStream& stream) {
   if (!ReadyForInput(stream)) return kEnd;
   while (stream.bufferPos >= stream.bufferEnd) {
-    std::int32_t result = stream.transferOp(stream);
-    if (result != 0) {
-      text_stream::SetIoResult(result);
-      return kEnd;
-    }
+    if (!text_stream::RunStreamOp(stream.transferOp, stream)) return kEnd;
     if (stream.bufferEnd == 0) {
       if ((stream.lineFlags & kLineFlagCrLf) == 0) return kEnd;
-      stream.bufferPtr[stream.bufferEnd++] = kEndOfText;
+      stream.bufferPtr[stream.bufferEnd++] = text_stream::kEndOfText;
     }
   }
   char byte = stream.bufferPtr[stream.bufferPos];
   if (EndsText(stream, byte)) return kEnd;
   return static_cast<unsigned char>(byte);
-}
-
-// What was printed leaves before standard input is read, as an interactive program's user
-// expects: a prompt shows while the program waits, even when standard output is a pipe or a
-// file. Only when the bytes leave changes, not which bytes.
-std::int32_t WriteOutBeforeInput() {
-  TextStream& output = StdOutput();
-  if (output.mode != kModeOutput) return 0;
-  return output.transferOp(output);
 }
 
 void Advance(TextStream& stream) {
@@ -118,8 +104,11 @@ namespace text_stream {
 
 // A pipe whose writer has gone is the end of the input, not a failure.
 std::int32_t RefillBuffer(TextStream& stream) {
+  // What was printed leaves before standard input is read, as an interactive program's user
+  // expects: a prompt shows while the program waits, even when standard output is a pipe or a
+  // file. Only when the bytes leave changes, not which bytes.
   if (IsStdInput(stream)) {
-    std::int32_t result = WriteOutBeforeInput();
+    std::int32_t result = WriteOutStdOutput();
     if (result != 0) return result;
   }
   stream.bufferPos = 0;

@@ -16,6 +16,12 @@ void SetIoResult(std::int32_t code) {
   if (pendingIoResult == 0) pendingIoResult = code;
 }
 
+bool RunStreamOp(StreamOp op, TextStream& stream) {
+  std::int32_t result = op(stream);
+  if (result != 0) SetIoResult(result);
+  return result == 0;
+}
+
 }  // namespace text_stream
 
 // Not inlined, so the return address is the statement that made the check.

@@ -9,9 +9,6 @@
 namespace zaveredo {
 namespace {
 
-constexpr std::int32_t kNotOpen = 103;
-constexpr std::int32_t kNotOutput = 105;
-
 // Standard output and standard error open on their first write.
 bool ReadyForOutput(TextStream& stream) {
   if (stream.mode != kModeOutput && text_stream::IsConsoleOutput(stream)) {
@@ -19,7 +16,7 @@ bool ReadyForOutput(TextStream& stream) {
     CreateTextStream(stream);
   }
   if (stream.mode == kModeOutput) return true;
-  text_stream::SetIoResult(kNotOutput);
+  text_stream::SetIoResult(text_stream::kNotOutput);
   return false;
 }
 
@@ -30,11 +27,7 @@ void Append(TextStream& stream, std::string_view bytes) {
     std::memcpy(stream.bufferPtr + stream.bufferPos, bytes.data(), free);
     stream.bufferPos += free;
     bytes.remove_prefix(free);
-    std::int32_t result = stream.transferOp(stream);
-    if (result != 0) {
-      text_stream::SetIoResult(result);
-      return;
-    }
+    if (!text_stream::RunStreamOp(stream.transferOp, stream)) return;
   }
   std::memcpy(stream.bufferPtr + stream.bufferPos, bytes.data(), bytes.size());
   stream.bufferPos += static_cast<std::uint32_t>(bytes.size());
@@ -48,13 +41,8 @@ void WriteText(TextStream& stream, std::string_view text) {
 
 void WriteChar(TextStream& stream, char byte) {
   if (!ReadyForOutput(stream)) return;
-  if (stream.bufferPos >= stream.bufferSize) {
-    std::int32_t result = stream.transferOp(stream);
-    if (result != 0) {
-      text_stream::SetIoResult(result);
-      return;
-    }
-  }
+  if (stream.bufferPos >= stream.bufferSize && !text_stream::RunStreamOp(stream.transferOp, stream))
+    return;
   stream.bufferPtr[stream.bufferPos++] = byte;
 }
 
@@ -68,17 +56,14 @@ void WriteLineEnd(TextStream& stream) {
 void FinishWrite(TextStream& stream) {
   if (stream.mode == kModeInput) return;
   if (stream.mode == kModeOutput || stream.mode == kModeInOut) {
-    std::int32_t result = stream.flushOp(stream);
-    if (result != 0) text_stream::SetIoResult(result);
+    text_stream::RunStreamOp(stream.flushOp, stream);
     return;
   }
-  if (!text_stream::IsConsoleOutput(stream)) text_stream::SetIoResult(kNotOpen);
+  if (!text_stream::IsConsoleOutput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
 }
 
 void WriteOutTextStream(TextStream& stream) {
-  if (!ReadyForOutput(stream)) return;
-  std::int32_t result = stream.transferOp(stream);
-  if (result != 0) text_stream::SetIoResult(result);
+  if (ReadyForOutput(stream)) text_stream::RunStreamOp(stream.transferOp, stream);
 }
 
 namespace text_stream {

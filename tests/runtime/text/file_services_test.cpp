@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/files.h"
 #include "runtime/format/left_chars.h"
 #include "tests/runtime/text/text_stream_test_support.h"
 
@@ -70,7 +71,7 @@ TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {
 }
 
 TEST(CurrentDirectoryTest, IsTheProcessDirectoryWithoutTrailingSeparator) {
-  std::string directory = CurrentDirectory();
+  std::string directory = platform::GetCurrentDirectory();
   EXPECT_EQ(std::filesystem::path(directory), std::filesystem::current_path());
   ASSERT_FALSE(directory.empty());
   if (directory.size() > 3) {
