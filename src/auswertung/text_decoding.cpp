@@ -2,16 +2,10 @@
 
 #include <array>
 
+#include "platform/windows1252.h"
+
 namespace zaveredo::auswertung {
 namespace {
-
-// Windows-1252 bytes 0x80 to 0x9F; the five unassigned ones stay the C1 control of that value.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -67,7 +61,8 @@ std::string DecodeRecordText(std::string_view bytes) {
   out.reserve(bytes.size() + bytes.size() / 8);
   for (char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
+    AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? platform::kWindows1252HighControls[byte - 0x80]
+                                                : char32_t{byte});
   }
   return out;
 }
