@@ -2,7 +2,7 @@
 # file; the whole record has reached the file by then.
 . "$(dirname "$0")/lib/common.sh"
 
-command -v script >/dev/null || zav_cannot_test ctrl_c_at_end "script (util-linux) is missing"
+require_tool script
 
 # The terminal neither echoes the typed keys nor changes the program's line ends, so its
 # output is the same dialogue as on a pipe.

@@ -8,9 +8,9 @@ if [ -n "$ZAV_EMULATOR" ]; then
   echo "daylight_saving: SKIPPED (faketime does not reach a program under Wine)"
   exit 0
 fi
-command -v faketime >/dev/null || zav_cannot_test daylight_saving "faketime is missing"
+require_tool faketime
 [ -e /usr/share/zoneinfo/America/New_York ] ||
-  zav_cannot_test daylight_saving "the time zone America/New_York is not installed"
+  missing_requirement "the time zone America/New_York is not installed"
 
 # At 02:00 EDT on 1 November 2026 the clock in New York goes back to 01:00 EST, 36 and 35
 # readings after these starts (before 01:00, so neither start is ambiguous).

@@ -6,8 +6,8 @@ if [ -n "$ZAV_EMULATOR" ]; then
   echo "real_time_priority: SKIPPED (Wine does not change the Linux scheduling)"
   exit 0
 fi
-command -v chrt >/dev/null || zav_cannot_test real_time_priority "chrt (util-linux) is missing"
-chrt -f 10 true 2>/dev/null || zav_cannot_test real_time_priority "real-time priority is not permitted"
+require_tool chrt
+chrt -f 10 true 2>/dev/null || missing_requirement "real-time priority is not permitted"
 
 mkfifo input
 (exec chrt -f 10 "$ZAV_SMALL" "$ZAV_SMALL_COUNT") <input >out 2>err &
