@@ -19,13 +19,21 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ -n "$run" ] || fail "the terminal session started no program"
+# wait_for_output <text>: until the terminal has shown the text. Keys typed before the program
+# has set up its console would meet the terminal's own line editing, so each waits for its prompt.
+wait_for_output() {
+  for _ in $(seq 600); do
+    grep -q "$1" out && return 0
+    sleep 0.1
+  done
+  fail "the terminal never showed [$1]"
+}
+
+wait_for_output 'Zeichen) :'
 zav_wait_until_reading_input "$run" || fail "the run did not ask for the initials"
 printf 'ABC\r' >&3
 # The run may still sit in the read that takes the initials: wait for the final prompt first.
-for _ in $(seq 600); do
-  grep -q 'ENTER zum Beenden' out && break
-  sleep 0.1
-done
+wait_for_output 'ENTER zum Beenden'
 zav_wait_until_reading_input "$run" || fail "the run did not wait for ENTER"
 printf '\003' >&3
 wait $session
