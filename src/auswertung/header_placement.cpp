@@ -30,7 +30,9 @@ bool NoTimeAmong(const Pieces& pieces, std::size_t first, std::size_t count) {
 void PlaceOsAndInitials(const Pieces& pieces, HeaderPlacement base, std::size_t first,
                         std::vector<HeaderPlacement>& out) {
   const std::size_t rest = pieces.size() - first;  // at least 2
-  if (!NoTimeAmong(pieces, first, rest)) return;
+  // Only a ";" to place needs the time shape to tell the texts from the times; two pieces are
+  // the OS name and the initials by position, whatever they look like ("01.2024" as initials).
+  if (rest > 2 && !NoTimeAmong(pieces, first, rest)) return;
   for (std::size_t initialsCount = 1; initialsCount < rest; ++initialsCount) {
     const std::size_t osCount = rest - initialsCount;
     std::string initials = Join(pieces, first + osCount, initialsCount);

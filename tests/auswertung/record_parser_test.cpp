@@ -101,6 +101,19 @@ TEST(RecordParserTest, ASemicolonInTheInitialsIsPlacedByTheMachinesOfTheOtherRec
   EXPECT_EQ(placed.notes.size(), 2u);
 }
 
+TEST(RecordParserTest, ThirtyEightFieldsAreReadByPositionWhateverTheTextsLookLike) {
+  for (const char* text : {"01.2024", "12,5000", "0.0000", "123,4567"}) {
+    const Record asInitials = ParseRecordLine(kDescription + text + ";" + Times());
+    EXPECT_EQ(asInitials.state, RecordState::kComplete) << text << ": " << asInitials.reason;
+    EXPECT_EQ(asInitials.initials, text);
+    const Record asOs =
+        ParseRecordLine("GenuineIntel;P4/x86;2993;2;" + std::string(text) + ";AHX;" + Times("."));
+    EXPECT_EQ(asOs.state, RecordState::kComplete) << text << ": " << asOs.reason;
+    EXPECT_EQ(asOs.os, text);
+    EXPECT_EQ(asOs.initials, "AHX");
+  }
+}
+
 TEST(RecordParserTest, FieldsThatCannotBePlacedMakeTheRecordUnreadable) {
   // Mixed separators.
   std::string mixed = Times();
