@@ -8,28 +8,16 @@
 #include <vector>
 
 #include "tests/auswertung/fixture.h"
+#include "tests/auswertung/invoke.h"
 
 namespace zaveredo::auswertung {
 namespace {
 
 using test_support::FileBytes;
+using test_support::Invoke;
+using test_support::Outcome;
 using test_support::TestPath;
 using zaveredo::test_support::PutFile;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome Invoke(std::vector<std::string> args) {
-  args.insert(args.begin(), "zaveredo2-auswertung");
-  std::vector<const char*> argv;
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  std::ostringstream out, err;
-  const int code = RunAuswertung(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
 
 class ProgramTest : public ::testing::Test {
  protected:
