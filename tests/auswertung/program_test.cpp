@@ -44,6 +44,8 @@ TEST_F(ProgramTest, UsageErrorsEndWithTwoAndAGermanMessage) {
       {{"--basis", "2", real_}, "--basis 2: Es gibt nur die Maschine 1."},
       {{"--vergleich", "1", "--typen", real_}, "schließen einander aus"},
       {{"--basis"}, "Einer Option fehlt ihr Wert."},
+      {{"--basis", "2", "--basis", "3", real_}, "--basis ist mehrfach angegeben."},
+      {{"-o", "a", "-o", "b", real_}, "-o ist mehrfach angegeben."},
       {{"--vergleich", "1", real_}, "--vergleich 1: Das ist die Basis"},
   };
   for (const auto& [args, message] : cases) {

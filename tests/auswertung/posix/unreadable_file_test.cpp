@@ -16,5 +16,12 @@ TEST(UnreadableFileTest, AReadErrorNamesTheFile) {
       << collection.errors[0].reason;
 }
 
+TEST(UnreadableFileTest, AnEndlessLineStopsTheFileAtABoundInsteadOfFillingTheMemory) {
+  const Collection collection = ReadCollection({"/dev/zero"});
+  ASSERT_EQ(collection.errors.size(), 1u);
+  EXPECT_NE(collection.errors[0].reason.find("länger als jeder Datensatz"), std::string::npos)
+      << collection.errors[0].reason;
+}
+
 }  // namespace
 }  // namespace zaveredo::auswertung
