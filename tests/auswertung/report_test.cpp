@@ -33,5 +33,15 @@ TEST_F(ReportTest, TheSpreadColumnLeavesOutPhasesWithARunOfZero) {
   EXPECT_TRUE(Holds(outcome.out, " 102.0 %!\n")) << outcome.out;
 }
 
+TEST_F(ReportTest, RecordsBehindAByte26InTheMiddleAreReadAndNoted) {
+  const std::string other = "AuthenticAMD;K7/x86 Family 6;1400;1;Windows 98;;";
+  PutFile("z.txt", MakeRecord(kMachine + "A;", Phases(1.0, {})) + "\x1A" + "\r\n" +
+                       MakeRecord(other, Phases(2.0, {})) + "\x1A\x1A");
+  const auto outcome = Invoke({"z.txt"});
+  EXPECT_EQ(outcome.code, 0);
+  EXPECT_TRUE(Holds(outcome.out, "2 Maschinen aus 2 vollständigen")) << outcome.out;
+  EXPECT_TRUE(Holds(outcome.out, "Nr. 2 (z.txt): Steht hinter einem Byte 26")) << outcome.out;
+}
+
 }  // namespace
 }  // namespace zaveredo::auswertung
