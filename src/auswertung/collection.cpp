@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "auswertung/glued_records.h"
 #include "auswertung/input_file.h"
 #include "auswertung/machine_key.h"
 #include "auswertung/record_lines.h"
@@ -15,7 +16,18 @@ namespace {
 
 std::vector<Record> ParseLines(std::string_view text) {
   std::vector<Record> records;
-  for (std::string_view line : SplitRecordLines(text)) records.push_back(ParseRecordLine(line));
+  for (std::string_view line : SplitRecordLines(text)) {
+    bool glued = false;
+    for (std::string_view part : SplitGluedRecords(line)) {
+      records.push_back(ParseRecordLine(part));
+      if (glued && records.back().state != RecordState::kForeign) {
+        records.back().notes.push_back(
+            "Stand mit dem Datensatz davor in einer Zeile (Dateien ohne Zeilenumbruch "
+            "aneinandergehängt).");
+      }
+      glued = true;
+    }
+  }
   return records;
 }
 
