@@ -23,6 +23,8 @@ class ProgramTest : public ::testing::Test {
  protected:
   zaveredo::test_support::TempDirectory directory_;
   const std::string real_ = TestPath("data/real/linux-c-locale.txt");
+  const std::string buero_ = TestPath("data/buero.txt");  // one machine each
+  const std::string labor_ = TestPath("data/labor.txt");
 };
 
 TEST_F(ProgramTest, HelpIsGermanAndEndsWithZero) {
@@ -42,6 +44,9 @@ TEST_F(ProgramTest, UsageErrorsEndWithTwoAndAGermanMessage) {
       {{"--format", "pdf", real_}, "Unbekanntes Format \"pdf\""},
       {{"--basis", "zwei", real_}, "--basis erwartet die Nummer einer Maschine"},
       {{"--basis", "2", real_}, "--basis 2: Es gibt nur die Maschine 1."},
+      {{"--basis", "0", real_}, "--basis erwartet die Nummer einer Maschine, nicht \"0\"."},
+      {{"--vergleich", "0", real_}, "--vergleich erwartet die Nummer einer Maschine, nicht \"0\"."},
+      {{"--vergleich", "3", buero_, labor_}, "--vergleich 3: Es gibt nur die Maschinen 1 bis 2."},
       {{"--vergleich", "1", "--typen", real_}, "schließen einander aus"},
       {{"--basis"}, "Einer Option fehlt ihr Wert."},
       {{"--basis", "2", "--basis", "3", real_}, "--basis ist mehrfach angegeben."},
