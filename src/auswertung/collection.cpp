@@ -16,17 +16,9 @@ namespace {
 
 std::vector<Record> ParseLines(std::string_view text) {
   std::vector<Record> records;
+  // Joined files are the usual way to gather records, so a glued record carries no note.
   for (std::string_view line : SplitRecordLines(text)) {
-    bool glued = false;
-    for (std::string_view part : SplitGluedRecords(line)) {
-      records.push_back(ParseRecordLine(part));
-      if (glued && records.back().state != RecordState::kForeign) {
-        records.back().notes.push_back(
-            "Stand mit dem Datensatz davor in einer Zeile (Dateien ohne Zeilenumbruch "
-            "aneinandergehängt).");
-      }
-      glued = true;
-    }
+    for (std::string_view part : SplitGluedRecords(line)) records.push_back(ParseRecordLine(part));
   }
   return records;
 }
