@@ -1,9 +1,10 @@
 # Front door: `make run` builds and starts the benchmark, `make test` builds and runs every test.
 # Both first install what a fresh Debian machine lacks (tools/ensure-deps.sh). The builds are
-# the CMake presets: release in build/, ubsan in build-ubsan/, win32 in build-win32/.
+# the CMake presets: release in build/, ubsan in build-ubsan/, asan in build-asan/ (the report
+# tool's tests and its fuzz target, with clang), win32 in build-win32/.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test format-check test-linux test-ubsan test-win32 bench format clean
+.PHONY: all deps run test format-check test-linux test-ubsan test-asan test-win32 bench format clean
 
 all: deps
 	cmake --preset release
@@ -15,7 +16,7 @@ deps:
 run: all
 	./build/zaveredo2
 
-test: format-check test-linux test-ubsan test-win32
+test: format-check test-linux test-ubsan test-asan test-win32
 
 format-check: deps
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
@@ -29,6 +30,13 @@ test-ubsan: deps
 	cmake --build --preset ubsan -j $(JOBS)
 	ctest --preset ubsan -j $(JOBS)
 
+# The report tool reads files from anywhere: its tests under AddressSanitizer and UBSan, and its
+# reader fuzzed for 60 seconds.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
 test-win32: deps
 	bash tools/test-win32.sh
 
@@ -39,4 +47,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-ubsan build-win32 build-win32-gtest
+	rm -rf build build-ubsan build-asan build-win32 build-win32-gtest

@@ -1,7 +1,9 @@
 #include "auswertung/collection.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "auswertung/glued_records.h"
 #include "auswertung/input_file.h"
 #include "auswertung/machine_key.h"
 #include "auswertung/record_lines.h"
@@ -10,16 +12,48 @@
 
 namespace zaveredo::auswertung {
 
-void AddFileRecords(Collection& collection, const std::string& file, std::string_view bytes) {
-  const std::vector<std::string_view> lines = SplitRecordLines(bytes);
+namespace {
+
+std::vector<Record> ParseLines(std::string_view text) {
   std::vector<Record> records;
-  records.reserve(lines.size());
-  for (std::string_view line : lines) {
-    records.push_back(ParseRecordLine(line));
+  // Joined files are the usual way to gather records, so a glued record carries no note.
+  for (std::string_view line : SplitRecordLines(text)) {
+    for (std::string_view part : SplitGluedRecords(line)) records.push_back(ParseRecordLine(part));
   }
-  const bool ours = std::any_of(records.begin(), records.end(),
-                                [](const Record& r) { return r.state != RecordState::kForeign; });
-  if (!ours) {
+  return records;
+}
+
+bool HoldsOurs(const std::vector<Record>& records) {
+  return std::any_of(records.begin(), records.end(),
+                     [](const Record& r) { return r.state != RecordState::kForeign; });
+}
+
+// A byte 26 ends the text, but a run appends behind one that lies far enough before the end:
+// the text behind each byte 26 is read on when it holds records of ours.
+std::vector<Record> ParseFileText(std::string_view bytes) {
+  std::size_t end = bytes.find('\x1A');
+  std::vector<Record> records = ParseLines(bytes.substr(0, end));
+  while (end != std::string_view::npos) {
+    const std::size_t start = end + 1;
+    end = bytes.find('\x1A', start);
+    std::vector<Record> behind = ParseLines(bytes.substr(start, end - start));
+    const auto first = std::find_if(behind.begin(), behind.end(), [](const Record& r) {
+      return r.state != RecordState::kForeign;
+    });
+    if (first == behind.end()) continue;
+    first->notes.push_back(
+        "Steht hinter einem Byte 26 (Strg-Z) mitten in der Datei; die Datensätze dahinter "
+        "wurden gelesen.");
+    std::move(behind.begin(), behind.end(), std::back_inserter(records));
+  }
+  return records;
+}
+
+}  // namespace
+
+void AddFileRecords(Collection& collection, const std::string& file, std::string_view bytes) {
+  std::vector<Record> records = ParseFileText(bytes);
+  if (!HoldsOurs(records)) {
     collection.errors.push_back({file, bytes.empty() ? "Die Datei ist leer."
                                                      : "Die Datei enthält keinen Datensatz "
                                                        "von zaveredo2."});

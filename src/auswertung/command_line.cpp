@@ -87,7 +87,13 @@ std::string Reason(const CLI::ParseError& error, const CLI::App& app) {
   if (dynamic_cast<const CLI::ExcludesError*>(&error)) {
     return "--typen und --vergleich schließen einander aus.";
   }
-  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) return "Einer Option fehlt ihr Wert.";
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) {
+    // The same mismatch stands for a value given twice and for a value missing.
+    for (const CLI::Option* option : app.get_options()) {
+      if (option->count() > 1) return option->get_name() + " ist mehrfach angegeben.";
+    }
+    return "Einer Option fehlt ihr Wert.";
+  }
   return "Ungültiger Aufruf.";
 }
 

@@ -26,11 +26,33 @@ bool NoTimeAmong(const Pieces& pieces, std::size_t first, std::size_t count) {
   return true;
 }
 
+// Whether the pieces hold another record's description: a processor name with "/" followed by
+// two whole numbers. Texts that span such pieces are records glued together, not one record.
+bool HoldsDescription(const Pieces& pieces, std::size_t first, std::size_t count) {
+  for (std::size_t i = first; i + 2 < first + count; ++i) {
+    if (pieces[i].find('/') != std::string_view::npos && ParseWholeNumber(pieces[i + 1]) &&
+        ParseWholeNumber(pieces[i + 2]))
+      return true;
+  }
+  return false;
+}
+
+std::size_t PiecesWithSlash(const Pieces& pieces, std::size_t first, std::size_t count) {
+  std::size_t found = 0;
+  for (std::size_t i = first; i < first + count; ++i) {
+    if (pieces[i].find('/') != std::string_view::npos) ++found;
+  }
+  return found;
+}
+
 // The OS name and the initials share the pieces behind the processor count.
 void PlaceOsAndInitials(const Pieces& pieces, HeaderPlacement base, std::size_t first,
                         std::vector<HeaderPlacement>& out) {
   const std::size_t rest = pieces.size() - first;  // at least 2
-  if (!NoTimeAmong(pieces, first, rest)) return;
+  // Only a ";" to place needs the time shape to tell the texts from the times; two pieces are
+  // the OS name and the initials by position, whatever they look like ("01.2024" as initials).
+  if (rest > 2 && (!NoTimeAmong(pieces, first, rest) || HoldsDescription(pieces, first, rest)))
+    return;
   for (std::size_t initialsCount = 1; initialsCount < rest; ++initialsCount) {
     const std::size_t osCount = rest - initialsCount;
     std::string initials = Join(pieces, first + osCount, initialsCount);
@@ -57,7 +79,9 @@ std::vector<HeaderPlacement> PlaceHeader(const Pieces& pieces) {
     HeaderPlacement base;
     base.vendor = std::string(pieces[0]);
     base.processor = Join(pieces, 1, inProcessor + 1);
-    if (base.processor.find('/') == std::string::npos) continue;
+    // One "/" is the processor's own; another in a second piece is a second record's.
+    const std::size_t slashes = PiecesWithSlash(pieces, 1, inProcessor + 1);
+    if (slashes == 0 || (inProcessor > 0 && slashes > 1)) continue;
     base.mhz = *mhz;
     base.processors = *processors;
     base.splitsInProcessor = static_cast<int>(inProcessor);

@@ -21,8 +21,8 @@ struct HeaderPlacement {
 };
 
 // Every reading of at least six pieces that keeps fields 3 and 4 whole numbers, the processor
-// name with its "/", the initials at most eight characters and no time-shaped piece in the OS
-// name or the initials.
+// name with its "/", the initials at most eight characters and, where a ";" is to be placed,
+// no time-shaped piece in the OS name or the initials.
 std::vector<HeaderPlacement> PlaceHeader(const std::vector<std::string_view>& pieces);
 
 // The notes a recovered placement carries, one per text that held a ";".

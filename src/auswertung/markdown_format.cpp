@@ -5,14 +5,29 @@
 namespace zaveredo::auswertung {
 namespace {
 
-// A "|" would end the cell; a line break would end the table.
+// Record texts are data, never markup: a "|" would end the cell, a line break the table, and
+// "<" or "&" would reach a viewer as HTML.
 std::string Cell(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '|') {
-      out += "\\|";
-    } else {
-      out += (c == '\r' || c == '\n') ? ' ' : c;
+    switch (c) {
+      case '|':
+      case '\\':
+        out += '\\';
+        out += c;
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '\r':
+      case '\n':
+        out += ' ';
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -108,12 +123,12 @@ std::string Leftovers(const Report& report) {
   std::string out;
   for (const Record& r : report.collection.records) {
     if (r.state == RecordState::kComplete) continue;
-    out += "- Nr. " + std::to_string(r.number) + " (" + Cell(r.file) + "): " + WhyNotCompared(r) +
-           "\n";
+    out += "- Nr. " + std::to_string(r.number) + " (" + Cell(r.file) +
+           "): " + Cell(WhyNotCompared(r)) + "\n";
   }
   std::string files;
   for (const FileError& error : report.collection.errors) {
-    files += "- " + Cell(error.file) + ": " + error.reason + "\n";
+    files += "- " + Cell(error.file) + ": " + Cell(error.reason) + "\n";
   }
   return (out.empty() ? "" : "\n## Nicht verglichene Datensätze\n\n" + out) +
          (files.empty() ? "" : "\n## Nicht gelesene Dateien\n\n" + files);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "auswertung/machine_text.h"
 #include "auswertung/text_table.h"
@@ -21,15 +22,16 @@ TextTable OverviewTable() {
                     {"Streuung", Align::kRight}});
 }
 
-// The largest spread over the phases of a machine with several runs.
+// The largest spread over the phases of a machine with several runs. A phase with a run of
+// 0,0000 has no ratio and is left out, as in the index; "–" only when no phase is left.
 std::string LargestSpread(const Machine& machine, const NumberStyle& style) {
   if (machine.records.size() < 2) return "";
-  double largest = 0;
+  std::optional<double> largest;
   for (const PhaseSpread& spread : machine.spread) {
-    if (spread.relative < 0) return "–";
-    largest = std::max(largest, spread.relative);
+    if (spread.relative >= 0) largest = std::max(largest.value_or(0), spread.relative);
   }
-  return PercentText(largest, style) + (largest > kSpreadLimit ? "!" : "");
+  if (!largest) return "–";
+  return PercentText(*largest, style) + (*largest > kSpreadLimit ? "!" : "");
 }
 
 }  // namespace

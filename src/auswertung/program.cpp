@@ -1,21 +1,40 @@
 #include "auswertung/program.h"
 
-#include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "auswertung/command_line.h"
 #include "auswertung/render.h"
+#include "platform/file_identity.h"
 
 namespace zaveredo::auswertung {
 namespace {
 
-// The report must never land on a results file it reads.
-bool IsAnInput(const Options& options) {
-  std::error_code code;
+using platform::FileIdentity;
+
+std::optional<FileIdentity> IdentityOfInput(const std::string& file) {
+  return file == "-" ? platform::IdentifyStandardStream(platform::kStdInputHandle)
+                     : platform::IdentifyFile(file.c_str());
+}
+
+std::string InputName(const std::string& file) {
+  return file == "-" ? std::string("die Standardeingabe") : "die gelesene Datei " + file;
+}
+
+// The report must never land on a results file it reads: not through -o, nor through standard
+// output sent onto one ("r.txt >> r.txt"), whatever name, link or standard input leads there.
+// The message for a refusal; empty when the report's target is no input.
+std::string OutputOntoAnInput(const Options& options) {
+  const std::optional<FileIdentity> target =
+      options.output.empty() ? platform::IdentifyStandardStream(platform::kStdOutputHandle)
+                             : platform::IdentifyFile(options.output.c_str());
+  if (!target) return "";
   for (const std::string& file : options.files) {
-    if (file != "-" && std::filesystem::equivalent(file, options.output, code)) return true;
+    if (IdentityOfInput(file) != target) continue;
+    return (options.output.empty() ? std::string("Die Standardausgabe") : "-o " + options.output) +
+           " ist " + InputName(file) + " und bleibt, wie sie ist.";
   }
-  return false;
+  return "";
 }
 
 bool WriteFile(const std::string& name, const std::string& text) {
@@ -33,10 +52,8 @@ int RunAuswertung(int argc, const char* const* argv, std::ostream& out, std::ost
   err << line.error;
   if (!line.options) return line.exitCode;
   const Options& options = *line.options;
-  if (!options.output.empty() && IsAnInput(options)) {
-    err << UsageError("-o " + options.output +
-                      " ist eine der gelesenen Dateien und bleibt, wie "
-                      "sie ist.");
+  if (const std::string refused = OutputOntoAnInput(options); !refused.empty()) {
+    err << UsageError(refused);
     return kExitUsage;
   }
   const NumberStyle style = ReaderNumberStyle();

@@ -19,6 +19,23 @@ std::string PhasesHeld(const Record& record) {
   return text;
 }
 
+// A text of a record reaches a terminal: its control characters (C0, DEL and C1) are shown as
+// "?", so that none moves the cursor, clears the screen or changes the colours. The report's
+// own line ends stay.
+std::string ControlsShown(std::string text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (c1) ++i;
+    out += (byte < 0x20 && byte != '\n') || byte == 0x7F || c1 ? '?' : text[i];
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string RecordListsText(const Report& report) {
@@ -57,7 +74,7 @@ std::string TextReport(const Report& report, const NumberStyle& style) {
     const std::string spread = SpreadText(report, style);
     if (!spread.empty()) out += "\n" + spread;
   }
-  return out + RecordListsText(report);
+  return ControlsShown(out + RecordListsText(report));
 }
 
 }  // namespace zaveredo::auswertung

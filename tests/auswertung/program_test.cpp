@@ -8,33 +8,23 @@
 #include <vector>
 
 #include "tests/auswertung/fixture.h"
+#include "tests/auswertung/invoke.h"
 
 namespace zaveredo::auswertung {
 namespace {
 
 using test_support::FileBytes;
+using test_support::Invoke;
+using test_support::Outcome;
 using test_support::TestPath;
 using zaveredo::test_support::PutFile;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome Invoke(std::vector<std::string> args) {
-  args.insert(args.begin(), "zaveredo2-auswertung");
-  std::vector<const char*> argv;
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  std::ostringstream out, err;
-  const int code = RunAuswertung(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
 
 class ProgramTest : public ::testing::Test {
  protected:
   zaveredo::test_support::TempDirectory directory_;
   const std::string real_ = TestPath("data/real/linux-c-locale.txt");
+  const std::string buero_ = TestPath("data/buero.txt");  // one machine each
+  const std::string labor_ = TestPath("data/labor.txt");
 };
 
 TEST_F(ProgramTest, HelpIsGermanAndEndsWithZero) {
@@ -54,8 +44,13 @@ TEST_F(ProgramTest, UsageErrorsEndWithTwoAndAGermanMessage) {
       {{"--format", "pdf", real_}, "Unbekanntes Format \"pdf\""},
       {{"--basis", "zwei", real_}, "--basis erwartet die Nummer einer Maschine"},
       {{"--basis", "2", real_}, "--basis 2: Es gibt nur die Maschine 1."},
+      {{"--basis", "0", real_}, "--basis erwartet die Nummer einer Maschine, nicht \"0\"."},
+      {{"--vergleich", "0", real_}, "--vergleich erwartet die Nummer einer Maschine, nicht \"0\"."},
+      {{"--vergleich", "3", buero_, labor_}, "--vergleich 3: Es gibt nur die Maschinen 1 bis 2."},
       {{"--vergleich", "1", "--typen", real_}, "schließen einander aus"},
       {{"--basis"}, "Einer Option fehlt ihr Wert."},
+      {{"--basis", "2", "--basis", "3", real_}, "--basis ist mehrfach angegeben."},
+      {{"-o", "a", "-o", "b", real_}, "-o ist mehrfach angegeben."},
       {{"--vergleich", "1", real_}, "--vergleich 1: Das ist die Basis"},
   };
   for (const auto& [args, message] : cases) {

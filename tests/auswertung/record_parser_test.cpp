@@ -101,6 +101,73 @@ TEST(RecordParserTest, ASemicolonInTheInitialsIsPlacedByTheMachinesOfTheOtherRec
   EXPECT_EQ(placed.notes.size(), 2u);
 }
 
+TEST(RecordParserTest, ThirtyEightFieldsAreReadByPositionWhateverTheTextsLookLike) {
+  for (const char* text : {"01.2024", "12,5000", "0.0000", "123,4567"}) {
+    const Record asInitials = ParseRecordLine(kDescription + text + ";" + Times());
+    EXPECT_EQ(asInitials.state, RecordState::kComplete) << text << ": " << asInitials.reason;
+    EXPECT_EQ(asInitials.initials, text);
+    const Record asOs =
+        ParseRecordLine("GenuineIntel;P4/x86;2993;2;" + std::string(text) + ";AHX;" + Times("."));
+    EXPECT_EQ(asOs.state, RecordState::kComplete) << text << ": " << asOs.reason;
+    EXPECT_EQ(asOs.os, text);
+    EXPECT_EQ(asOs.initials, "AHX");
+  }
+}
+
+// Every record of the real files, each as a file of its own would hold it.
+std::vector<std::string> RealRecords() {
+  std::vector<std::string> records;
+  for (const char* name : {"linux-c-locale.txt", "linux-de-utf8.txt", "wine-xp-cp1252.txt"}) {
+    const std::string bytes = FileBytes(TestPath(std::string("data/real/") + name));
+    for (std::string_view line : SplitRecordLines(bytes)) records.emplace_back(line);
+  }
+  return records;
+}
+
+std::vector<Record> ReadJoined(const std::string& bytes) {
+  Collection collection;
+  AddFileRecords(collection, "alle.txt", bytes);
+  PlaceAmbiguousRecords(collection);
+  return collection.records;
+}
+
+bool SameRun(const Record& read, const Record& alone) {
+  return read.state == RecordState::kComplete && KeyOf(read) == KeyOf(alone) &&
+         read.initials == alone.initials && read.times == alone.times;
+}
+
+TEST(RecordParserTest, FilesJoinedWithoutALineBreakGiveBackEachRecord) {
+  const std::vector<std::string> records = RealRecords();
+  ASSERT_EQ(records.size(), 4u);
+  const std::string& cut = records[1];
+  // A run that ends early leaves its first 128-byte block at least; cuts inside the OS name or
+  // the initials are tried as well.
+  const std::size_t osStart = cut.find(";2598;2;") + 8;
+  for (const std::string& first : records) {
+    for (const std::string& second : records) {
+      const Record a = ParseRecordLine(first), b = ParseRecordLine(second);
+      const std::vector<Record> pair = ReadJoined(first + second);
+      ASSERT_EQ(pair.size(), 2u) << first + second;
+      EXPECT_TRUE(SameRun(pair[0], a) && SameRun(pair[1], b)) << first + second;
+      for (std::size_t length = osStart; length < cut.size(); ++length) {
+        const std::string joined = first + cut.substr(0, length) + second;
+        const std::vector<Record> read = ReadJoined(joined);
+        ASSERT_TRUE(SameRun(read.front(), a)) << joined;
+        for (const Record& r : read) {
+          const bool rightOrNone =
+              r.state != RecordState::kComplete || SameRun(r, a) || SameRun(r, b);
+          EXPECT_TRUE(rightOrNone) << joined;
+        }
+        if (length < 126) continue;
+        ASSERT_EQ(read.size(), 3u) << joined;
+        EXPECT_EQ(read[1].state, RecordState::kIncomplete) << joined;
+        EXPECT_EQ(KeyOf(read[1]), KeyOf(ParseRecordLine(cut))) << joined;
+        EXPECT_TRUE(SameRun(read[2], b)) << joined;
+      }
+    }
+  }
+}
+
 TEST(RecordParserTest, FieldsThatCannotBePlacedMakeTheRecordUnreadable) {
   // Mixed separators.
   std::string mixed = Times();

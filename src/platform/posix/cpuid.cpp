@@ -25,7 +25,8 @@ std::string CpuidVendor() {
 }
 
 bool CpuidBrand(std::string* brand) {
-  if (__get_cpuid_max(0x80000000u, nullptr) < kBrandLastLeaf) return false;
+  // An int in clang's header, unsigned in gcc's.
+  if (static_cast<unsigned>(__get_cpuid_max(0x80000000u, nullptr)) < kBrandLastLeaf) return false;
   char text[48];
   for (unsigned leaf = kBrandFirstLeaf; leaf <= kBrandLastLeaf; ++leaf) {
     unsigned regs[4] = {};

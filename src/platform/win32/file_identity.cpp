@@ -1,0 +1,39 @@
+// File identities from GetFileInformationByHandle: the volume serial number and the file index
+// of a disk file.
+#include "platform/file_identity.h"
+
+#include "platform/files.h"
+#include "platform/win32/windows_api.h"
+
+namespace zaveredo::platform {
+namespace {
+
+std::optional<FileIdentity> IdentityOf(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  return FileIdentity{info.dwVolumeSerialNumber,
+                      (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentifyFile(const char* path) {
+  // No access asked: the file's attributes are read while any other program holds it.
+  HANDLE handle = ::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  const std::optional<FileIdentity> identity = IdentityOf(handle);
+  ::CloseHandle(handle);
+  return identity;
+}
+
+std::optional<FileIdentity> IdentifyStandardStream(int which) {
+  HANDLE handle = ::GetStdHandle(which == kStdInputHandle ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+  if (handle == INVALID_HANDLE_VALUE || handle == nullptr) return std::nullopt;
+  return IdentityOf(handle);
+}
+
+}  // namespace zaveredo::platform
