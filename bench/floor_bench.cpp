@@ -34,7 +34,8 @@ struct PhaseRow {
   std::string type;
   double project = 1e300;  // best ns per element
   double floor = 1e300;
-  int floorOffset = -1;  // the placement of the best floor run; -1 when there is only one
+  int floorOffset = -1;         // the placement of the best floor run; -1 when there is only one
+  std::vector<double> floorAt;  // best ns of each floor placement, when there are several
 };
 
 double ProcessorSeconds() {
@@ -84,18 +85,22 @@ void PrepareFloor(const ElementTypeRow& row, std::uint32_t seed) {
 }
 
 PhaseRow MeasureFill(const ElementTypeRow& row, const Options& options) {
-  PhaseRow result{row.name};
+  PhaseRow result;
+  result.type = row.name;
+  const std::vector<floor_work::FillVariant> variants = floor_work::FillVariants(row.type);
+  if (variants.size() > 1) result.floorAt.assign(variants.size(), 1e300);
   for (int run = 0; run < options.runs; ++run) {
     std::uint32_t seed = SeedOf(row, run);
     PrepareProject(row, seed);
     result.project = std::min(result.project, NanosecondsPerElement(row.fill, options.count));
-    for (const floor_work::FillVariant& variant : floor_work::FillVariants(row.type)) {
+    for (std::size_t k = 0; k < variants.size(); ++k) {
       PrepareFloor(row, seed);
-      double ns = NanosecondsPerElement(variant.fill, options.count);
+      double ns = NanosecondsPerElement(variants[k].fill, options.count);
       ExpectSame("Fill", row, options.count);
+      if (variants.size() > 1) result.floorAt[k] = std::min(result.floorAt[k], ns);
       if (ns < result.floor) {
         result.floor = ns;
-        result.floorOffset = floor_work::FillVariants(row.type).size() > 1 ? variant.offset : -1;
+        result.floorOffset = variants.size() > 1 ? variants[k].offset : -1;
       }
     }
     ReleaseArray(row.type);
@@ -105,7 +110,8 @@ PhaseRow MeasureFill(const ElementTypeRow& row, const Options& options) {
 }
 
 PhaseRow MeasureSort(const ElementTypeRow& row, const Options& options) {
-  PhaseRow result{row.name};
+  PhaseRow result;
+  result.type = row.name;
   auto floorFill = floor_work::FillVariants(row.type).front().fill;
   for (int run = 0; run < options.runs; ++run) {
     std::uint32_t seed = SeedOf(row, run);
@@ -133,6 +139,18 @@ void PrintTable(const char* phase, const std::vector<PhaseRow>& rows, const Opti
     std::printf("| %s | %.1f | %.1f | %.2f | %s |\n", row.type.c_str(), row.project, row.floor,
                 row.project / row.floor, placed.c_str());
   }
+}
+
+// The floor's fills that were run at several placements, each placement's best: how much the
+// placement alone decides on this machine.
+void PrintPlacements(const std::vector<PhaseRow>& rows, ElementType type) {
+  const PhaseRow& row = rows[static_cast<int>(type)];
+  if (row.floorAt.empty()) return;
+  std::printf("\n%s fill, floor by placement:", row.type.c_str());
+  std::vector<floor_work::FillVariant> variants = floor_work::FillVariants(type);
+  for (std::size_t k = 0; k < variants.size(); ++k)
+    std::printf(" page + %d: %.1f ns;", variants[k].offset, row.floorAt[k]);
+  std::printf("\n");
 }
 
 Options ParseOptions(int argc, char** argv) {
@@ -173,6 +191,7 @@ int main(int argc, char** argv) {
   for (const ElementTypeRow& row : ElementTypeRows()) sorts.push_back(MeasureSort(row, options));
   PrintTable("Fill", fills, options);
   PrintTable("Sort", sorts, options);
+  for (const ElementTypeRow& row : ElementTypeRows()) PrintPlacements(fills, row.type);
   std::printf("\nEvery run of both sides left the same bytes.\n");
   return 0;
 }

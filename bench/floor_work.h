@@ -22,8 +22,9 @@ void SizeArray(ElementType type, std::int32_t width);
 void ReleaseArray(ElementType type);
 const void* ArrayData(ElementType type);
 
-// Every placement of a type's fill: one for most types; the Comp and Int64 fills come at
-// several offsets from a page start, because their speed depends on where their code lies.
+// Every placement of a type's fill: one for most types; the Comp and Int64 fills come at four
+// offsets from a page start, because their speed depends on where their code lies, and the
+// floor is the best of them.
 struct FillVariant {
   void (*fill)();
   int offset;  // bytes of padding ahead of the body, in a function that starts a page
