@@ -42,6 +42,7 @@ test-win32: deps
 
 bench: all
 	./build/bench/workloads_bench
+	./build/bench/floor_bench
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -2,9 +2,10 @@
 # check-codegen.sh <libzav_workloads.a> [objdump] [linked program] [nm]
 # Fails unless the machine code of the measured loops does what the benchmark claims to
 # measure, so that a compiler upgrade or a refactoring cannot silently change it:
-#   - every fill has a true x87 division (fdiv) and overflow branches (jo) for its checked steps;
+#   - every fill has a true x87 division (fdiv) and overflow branches (jo/jno) for its checked
+#     steps;
 #   - every element type has its own quicksort routine, which calls itself twice (both parts)
-#     and has overflow branches for its index steps;
+#     and has an overflow branch for each of its five checked index steps;
 #   - the currency and Comp sorts load with fild and compare with fcomi/fucomi;
 #   - the Int64 sort compares with integer instructions and never through the x87 unit;
 #   - the real48 sort inlines both real48 conversions for every comparison and copy, and
@@ -45,7 +46,7 @@ for type in $types; do
     fail "Fill$type not found"
   else
     has "$fill" '\sfdivr?p?\s' || fail "Fill$type has no x87 division"
-    [ "$(count "$fill" '\sjo\s')" -ge 2 ] || fail "Fill$type lacks the overflow branches of its index and count steps"
+    [ "$(count "$fill" '\sjn?o\s')" -ge 2 ] || fail "Fill$type lacks the overflow branches of its index and count steps"
   fi
   sort=$(body "void zaveredo::QuickSortRange<zaveredo::sorting::${type}Traits>(")
   if [ -z "$sort" ]; then
@@ -54,8 +55,9 @@ for type in $types; do
   fi
   [ "$(count "$sort" "call.*QuickSortRange<zaveredo::sorting::${type}Traits>")" -ge 2 ] ||
     fail "the $type quicksort does not call itself for both parts"
-  # The pivot sum, the increment of Lo and the decrement of Hi, each overflow-checked.
-  [ "$(count "$sort" '\sjo\s')" -ge 3 ] || fail "the $type quicksort lacks the overflow branches of its index steps"
+  # The pivot sum, the steps of both scans and the two steps after a swap, each
+  # overflow-checked: a branch on overflow (jo) or on its absence (jno, into the loop).
+  [ "$(count "$sort" '\sjn?o\s')" -ge 5 ] || fail "the $type quicksort lacks the overflow branches of its index steps"
   case $type in
     Currency | Comp)
       has "$sort" '\sfild' || fail "the $type sort does not load with fild"

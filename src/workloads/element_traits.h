@@ -48,7 +48,10 @@ struct Int64Order : Plain<std::int64_t> {
   [[gnu::always_inline]] static bool Less(const std::int64_t& a, const std::int64_t& b) {
     std::int32_t aHigh = static_cast<std::int32_t>(a >> 32);
     std::int32_t bHigh = static_cast<std::int32_t>(b >> 32);
-    if (aHigh != bHigh) return aHigh < bHigh;
+    // Two branches on one compare of the high halves: as `aHigh != bHigh` the result was
+    // first made a byte (setl) and then tested again, in the scan that runs most.
+    if (aHigh < bHigh) return true;
+    if (aHigh > bHigh) return false;
     return static_cast<std::uint32_t>(a) < static_cast<std::uint32_t>(b);
   }
   [[gnu::always_inline]] static bool Greater(const std::int64_t& a, const std::int64_t& b) {

@@ -22,13 +22,14 @@ namespace sorting {
 
 // The check 0 <= k <= high before each access, as one unsigned compare against IndexCount
 // (a negative k wraps to 2^31 or more, above any count): one branch instead of two in the
-// scans. The check is made on a hidden copy of k, so that no check is merged with an earlier
-// one on the same index, and so that what it proves about k (not negative) cannot be used to
-// drop the overflow check of the next step.
+// scans. Written as the compare and the branch themselves, so the compiler can neither merge
+// it with an earlier check on the same index nor learn from it that k is not negative (which
+// would let it drop the overflow check of the next step), and needs no copy of k for it.
 [[gnu::always_inline]] inline void CheckAccess(std::int32_t k, std::uint32_t indexCount) {
-  x87::HideValue(k);
-  if (static_cast<std::uint32_t>(k) >= indexCount) [[unlikely]]
-    RaiseRangeCheck();
+  asm goto("cmp %1, %0\n\tjae %l2" : : "r"(k), "r"(indexCount) : "cc" : outside);
+  return;
+outside:
+  RaiseRangeCheck();
 }
 
 }  // namespace sorting
