@@ -24,4 +24,18 @@ bool FileIsPresent(const char* path) {
   return false;
 }
 
+bool NameLeadsToStream(const char* path, const TextStream& stream) {
+  platform::FileId open{};
+  platform::FileId named{};
+  if (!platform::GetFileId(stream.handle, &open)) {
+    text_stream::SetIoResult(static_cast<std::int32_t>(platform::GetLastError()));
+    return false;
+  }
+  if (platform::GetFileIdOfName(path, &named)) return named == open;
+  std::uint32_t code = platform::GetLastError();
+  if (code == platform::kErrorFileNotFound || code == platform::kErrorPathNotFound) return false;
+  text_stream::SetIoResult(code != 0 ? static_cast<std::int32_t>(code) : kSearchFailedUnsaid);
+  return false;
+}
+
 }  // namespace zaveredo

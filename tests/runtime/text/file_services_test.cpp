@@ -71,7 +71,9 @@ TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {
 }
 
 TEST(CurrentDirectoryTest, IsTheProcessDirectoryWithoutTrailingSeparator) {
-  std::string directory = platform::GetCurrentDirectory();
+  bool removed = true;
+  std::string directory = platform::GetCurrentDirectory(&removed);
+  EXPECT_FALSE(removed);
   EXPECT_EQ(std::filesystem::path(directory), std::filesystem::current_path());
   ASSERT_FALSE(directory.empty());
   if (directory.size() > 3) {
