@@ -70,6 +70,24 @@ TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {
   EXPECT_TRUE(FileIsPresent(file.c_str()));
 }
 
+TEST(NameLeadsToStreamTest, OnlyTheNameOfTheStreamsOwnFile) {
+  ScratchDirectory scratch;
+  std::string held = scratch.PathOf("held.txt");
+  std::string other = scratch.PathOf("other.txt");
+  PutFileBytes(held, "same bytes");
+  PutFileBytes(other, "same bytes");
+  TextStream stream;
+  BindTextStream(stream, held.c_str());
+  AppendTextStream(stream);
+  ASSERT_EQ(TakeIoResult(), 0);
+  EXPECT_TRUE(NameLeadsToStream(held.c_str(), stream));
+  EXPECT_FALSE(NameLeadsToStream(other.c_str(), stream));
+  EXPECT_FALSE(NameLeadsToStream(scratch.PathOf("missing.txt").c_str(), stream));
+  EXPECT_FALSE(NameLeadsToStream(scratch.PathOf("missing/held.txt").c_str(), stream));
+  EXPECT_EQ(TakeIoResult(), 0);
+  CloseTextStream(stream);
+}
+
 TEST(CurrentDirectoryTest, IsTheProcessDirectoryWithoutTrailingSeparator) {
   bool removed = true;
   std::string directory = platform::GetCurrentDirectory(&removed);
