@@ -107,40 +107,6 @@ TEST_F(FilesTest, CreateAlwaysMakesOrEmptiesTheFile) {
   EXPECT_TRUE(CloseHandle(handle));
 }
 
-TEST_F(FilesTest, OpenAlwaysMakesAMissingFileAndEmptiesNoExistingOne) {
-  std::string file = PathOf("always.txt");
-  Handle handle = CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenAlways);
-  ASSERT_NE(handle, kInvalidHandle);
-  EXPECT_TRUE(Write(handle, "first;"));
-  EXPECT_EQ(CodeOfOpenInChild(file, kGenericRead | kGenericWrite, kOpenAlways),
-            kErrorSharingViolation);
-  EXPECT_TRUE(CloseHandle(handle));
-  handle = CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenAlways);
-  ASSERT_NE(handle, kInvalidHandle);
-  EXPECT_EQ(SizeOf(handle), 6);
-  EXPECT_TRUE(CloseHandle(handle));
-  EXPECT_EQ(Contents(file), "first;");
-}
-
-// What a name leads to is decided anew at each call: a file renamed over it, or none.
-TEST_F(FilesTest, FileIdsTellWhetherANameStillLeadsToAnOpenFile) {
-  std::string file = PathOf("held.txt");
-  Handle handle = CreateFile(file.c_str(), kGenericWrite, kCreateAlways);
-  ASSERT_NE(handle, kInvalidHandle);
-  FileId open{}, named{};
-  ASSERT_TRUE(GetFileId(handle, &open));
-  ASSERT_TRUE(GetFileIdOfName(file.c_str(), &named));
-  EXPECT_EQ(named, open);
-  Put(PathOf("saved.txt"), "x");
-  ASSERT_EQ(::rename(PathOf("saved.txt").c_str(), file.c_str()), 0);
-  ASSERT_TRUE(GetFileIdOfName(file.c_str(), &named));
-  EXPECT_FALSE(named == open);
-  ASSERT_EQ(::unlink(file.c_str()), 0);
-  EXPECT_FALSE(GetFileIdOfName(file.c_str(), &named));
-  EXPECT_EQ(GetLastError(), kErrorFileNotFound);
-  EXPECT_TRUE(CloseHandle(handle));
-}
-
 TEST_F(FilesTest, SecondWriterIsRefusedWith32AndEmptiesNothing) {
   std::string file = PathOf("held.txt");
   Put(file, "earlier record;");
@@ -292,22 +258,6 @@ TEST_F(FilesTest, CurrentDirectoryIsAFullPathAndTheRootKeepsItsSlash) {
   ASSERT_NE(::realpath(directory_.c_str(), resolved), nullptr);
   EXPECT_EQ(inside, resolved);
   EXPECT_EQ(root, "/");
-}
-
-TEST_F(FilesTest, ARemovedCurrentDirectoryIsNamedByThePathItHad) {
-  char saved[4096];
-  ASSERT_NE(::getcwd(saved, sizeof saved), nullptr);
-  char resolved[4096];
-  ASSERT_NE(::realpath(directory_.c_str(), resolved), nullptr);
-  std::string gone = std::string(resolved) + "/gone";
-  ASSERT_EQ(::mkdir(gone.c_str(), 0700), 0);
-  ASSERT_EQ(::chdir(gone.c_str()), 0);
-  ASSERT_EQ(::rmdir(gone.c_str()), 0);
-  bool removed = false;
-  std::string path = GetCurrentDirectory(&removed);
-  ASSERT_EQ(::chdir(saved), 0);
-  EXPECT_TRUE(removed);
-  EXPECT_EQ(path, gone);
 }
 
 }  // namespace

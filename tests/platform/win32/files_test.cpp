@@ -87,32 +87,6 @@ TEST(Win32Files, AWriterHoldsTheFileAgainstWritersButLetsReadersIn) {
   CloseHandle(again);
 }
 
-TEST(Win32Files, OpenAlwaysKeepsTheFileAndFileIdsTellFilesApart) {
-  test::ScratchDirectory dir;
-  std::string path = dir.File("always.txt");
-  Handle file = CreateFile(path.c_str(), kGenericRead | kGenericWrite, kOpenAlways);
-  ASSERT_NE(file, kInvalidHandle);
-  Write(file, "first;");
-  CloseHandle(file);
-  file = CreateFile(path.c_str(), kGenericRead | kGenericWrite, kOpenAlways);
-  ASSERT_NE(file, kInvalidHandle);
-  EXPECT_EQ(SizeOf(file), 6);
-
-  // The name is looked up while a writer that shares no writing holds the file.
-  FileId open{}, named{};
-  ASSERT_TRUE(GetFileId(file, &open));
-  ASSERT_TRUE(GetFileIdOfName(path.c_str(), &named));
-  EXPECT_EQ(named, open);
-  std::string other = dir.File("other.txt");
-  CloseHandle(CreateFile(other.c_str(), kGenericWrite, kCreateAlways));
-  ASSERT_TRUE(GetFileIdOfName(other.c_str(), &named));
-  EXPECT_FALSE(named == open);
-  EXPECT_FALSE(GetFileIdOfName(dir.File("missing.txt").c_str(), &named));
-  EXPECT_EQ(GetLastError(), kErrorFileNotFound);
-  CloseHandle(file);
-  EXPECT_EQ(Contents(path), "first;");
-}
-
 TEST(Win32Files, ADirectoryIsRefusedWithAccessDenied) {
   test::ScratchDirectory dir;
   std::string path = dir.File("zaveredo2.txt");
