@@ -13,7 +13,9 @@ run_while() {
   exec 3>input
   zav_wait_until_reading_input $run || fail "the run did not ask for the initials"
   eval "$1"
-  printf 'XY\n\n' >&3
+  # Only the initials: a run that ends with an error reads no further, and a line written
+  # after its end would meet a pipe without a reader. The input's end is the final ENTER.
+  printf 'XY\n' >&3
   exec 3>&-
   wait $run
   code=$?
