@@ -44,7 +44,7 @@ constexpr std::array<DescriptionItem, 5> kItems = {{
 
 }  // namespace
 
-void DescribeMachine(TextStream& console, TextStream& results) {
+void DescribeMachine(TextStream& console, ResultsFile& results) {
   for (const DescriptionItem& item : kItems) {
     Print(console, {DriverText(item.label)});
     std::string text = item.obtain();

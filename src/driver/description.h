@@ -2,10 +2,11 @@
 // (the clock-rate measurement takes half a second), then printed and recorded.
 #pragma once
 
+#include "driver/record.h"
 #include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 
-void DescribeMachine(TextStream& console, TextStream& results);
+void DescribeMachine(TextStream& console, ResultsFile& results);
 
 }  // namespace zaveredo

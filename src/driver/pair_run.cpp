@@ -11,7 +11,7 @@ namespace zaveredo {
 void RunPhasePair(const PhasePair& pair, const PairContext& context) {
   const ElementTypeRow& row = RowOf(pair.type);
   TextStream& console = *context.console;
-  TextStream* results = pair.recorded ? context.results : nullptr;
+  ResultsFile* results = pair.recorded ? context.results : nullptr;
   const Separators& separators = *context.separators;
 
   Print(console, {row.label});

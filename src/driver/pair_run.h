@@ -4,6 +4,7 @@
 
 #include "driver/pair_table.h"
 #include "driver/phase.h"
+#include "driver/record.h"
 #include "runtime/format/separators.h"
 #include "runtime/text/text_stream.h"
 
@@ -12,7 +13,7 @@ namespace zaveredo {
 struct PairContext {
   PhaseClock clock;
   TextStream* console;
-  TextStream* results;  // the results file; a pair that is not recorded leaves it untouched
+  ResultsFile* results;  // a pair that is not recorded leaves it untouched
   const Separators* separators;
 };
 

@@ -27,7 +27,7 @@ constexpr std::size_t kInitialsLineKept = 255;
 
 // Process-wide: it is left open on an error, so a cut record keeps only the bytes that had
 // left its buffer.
-TextStream resultsFile;
+ResultsFile resultsFile;
 
 void PrintBanner(TextStream& console) {
   PrintLine(console, {DriverText(TextId::kBannerTitle)});
@@ -60,8 +60,14 @@ void RunPhasePairs(TextStream& console) {
   }
 }
 
+// The whole path, however long; a directory removed meanwhile is named with a note that says so.
 void ShowStorageLocation(TextStream& console) {
-  std::string directory = platform::GetCurrentDirectory();
+  bool removed = false;
+  std::string directory = platform::GetCurrentDirectory(&removed);
+  if (removed) {
+    if (!directory.empty()) directory += ' ';
+    directory += DriverText(TextId::kDirectoryRemoved);
+  }
   PrintLine(console, {DriverText(TextId::kLocationLabel), directory});
   PrintLine(console);
 }
@@ -85,6 +91,7 @@ void RunBenchmark(std::int32_t elementCount) {
   WriteOutRecord(resultsFile);
 
   ShowStorageLocation(console);
+  KeepRecordFindable(resultsFile);
   Print(console, {DriverText(TextId::kEnterToEnd)});
   WaitForLine(input);
   CloseResultsFile(resultsFile);

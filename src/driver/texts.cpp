@@ -25,6 +25,7 @@ constexpr std::array<const char*, static_cast<int>(TextId::kCount)> kUtf8Texts =
     " | ",
     " Sortieren :  ",
     "Speicherort : ",
+    "(gelöscht)",
     "ENTER zum Beenden",
 };
 // A missing text would leave its place empty, a null pointer.

@@ -24,6 +24,7 @@ enum class TextId {
   kPhaseSeparator,
   kSortLabel,
   kLocationLabel,
+  kDirectoryRemoved,
   kEnterToEnd,
   kCount
 };

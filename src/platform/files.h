@@ -20,6 +20,7 @@ inline constexpr std::uint32_t kGenericRead = 0x80000000u;
 inline constexpr std::uint32_t kGenericWrite = 0x40000000u;
 inline constexpr std::uint32_t kCreateAlways = 2;
 inline constexpr std::uint32_t kOpenExisting = 3;
+inline constexpr std::uint32_t kOpenAlways = 4;
 
 // GetFileType results.
 inline constexpr std::uint32_t kFileTypeUnknown = 0;
@@ -54,7 +55,8 @@ std::uint32_t GetFileType(Handle handle);
 // POSIX, where other programs can write the file all the same: a handle opened for writing
 // appends, so every write lands at the file's current end wherever the position was moved; and
 // a file that is the process's own standard input, output or error is refused with code 32,
-// as Windows refuses a second writer. A failed open creates nothing.
+// as Windows refuses a second writer. A failed open creates nothing. Only kCreateAlways
+// truncates; kOpenAlways creates a missing file and leaves an existing one as it is.
 Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition);
 
 bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* read);
@@ -67,9 +69,24 @@ bool SetFilePointerEx(Handle handle, std::int64_t distance, std::uint32_t method
 bool SetEndOfFile(Handle handle);
 bool CloseHandle(Handle handle);
 
-// GetCurrentDirectoryA with a 261-byte buffer: the text up to the first NUL, a full path without
-// a trailing separator except for a root; empty on failure.
-std::string GetCurrentDirectory();
+// GetFileInformationByHandle's volume serial number and file index: together they tell one file
+// from every other on the machine, whatever names lead to it.
+struct FileId {
+  std::uint64_t volume;
+  std::uint64_t index;
+  bool operator==(const FileId&) const = default;
+};
+
+bool GetFileId(Handle handle, FileId* id);
+// The id of the file or directory the name leads to now. It opens nothing for reading or
+// writing, so neither a lock nor a sharing rule stands in its way. False with
+// kErrorFileNotFound or kErrorPathNotFound when the name leads nowhere.
+bool GetFileIdOfName(const char* path, FileId* id);
+
+// GetCurrentDirectoryA with a buffer as large as the path needs: the full path, of any length,
+// without a trailing separator except for a root. A directory removed while the process works
+// in it gives the path it had and *removed true. Empty on failure.
+std::string GetCurrentDirectory(bool* removed);
 
 // FindFirstFileA + FindClose: whether an entry of that name exists, and whether it is a directory.
 // False with the last error set: kErrorFileNotFound or kErrorPathNotFound when there is

@@ -37,13 +37,13 @@ class DescriptionTest : public ::testing::Test {
     previous_ = SetClockRateHooksForTesting({ScriptedCounter, NoteConsoleInsteadOfSleeping});
     BindTextStream(console, "console.txt");
     CreateTextStream(console);
-    BindTextStream(results_, "results.txt");
-    CreateTextStream(results_);
+    BindTextStream(results_.stream, "results.txt");
+    CreateTextStream(results_.stream);
   }
   void TearDown() override { SetClockRateHooksForTesting(previous_); }
 
   test_support::TempDirectory directory_;
-  TextStream results_{};
+  ResultsFile results_{};
   ClockRateHooks previous_{};
 };
 
@@ -51,7 +51,7 @@ TEST_F(DescriptionTest, EachItemIsPrintedOnItsLabelledLineAndRecordedWithItsSemi
   FillPlatformVersion();
   DescribeMachine(console, results_);
   CloseTextStream(console);
-  CloseTextStream(results_);
+  CloseTextStream(results_.stream);
 
   const std::string items[] = {GetProcessorVendor(), GetProcessorName(), "2594",
                                std::to_string(GetProcessorCount()), GetWindowsName()};
@@ -67,7 +67,7 @@ TEST_F(DescriptionTest, EachItemIsPrintedOnItsLabelledLineAndRecordedWithItsSemi
 TEST_F(DescriptionTest, TheClockRateLabelStandsBeforeTheMeasurementStarts) {
   DescribeMachine(console, results_);
   CloseTextStream(console);
-  CloseTextStream(results_);
+  CloseTextStream(results_.stream);
   EXPECT_TRUE(consoleWhileMeasuring.ends_with("Takt des Prozessors in MHz : "))
       << consoleWhileMeasuring;
 }

@@ -64,8 +64,8 @@ class PairRunTest : public ::testing::Test {
     clockReads = 0;
     BindTextStream(console_, "console.txt");
     CreateTextStream(console_);
-    BindTextStream(results_, "results.txt");
-    CreateTextStream(results_);
+    BindTextStream(results_.stream, "results.txt");
+    CreateTextStream(results_.stream);
   }
 
   void Run(int pairIndex, const Separators& separators) {
@@ -73,12 +73,12 @@ class PairRunTest : public ::testing::Test {
     sampledType = pair.type;
     RunPhasePair(pair, PairContext{ScriptedClock, &console_, &results_, &separators});
     CloseTextStream(console_);
-    CloseTextStream(results_);
+    CloseTextStream(results_.stream);
   }
 
   test_support::TempDirectory directory_;
   TextStream console_;
-  TextStream results_;
+  ResultsFile results_;
 };
 
 TEST_F(PairRunTest, ARecordedPairPrintsOneLineAndWritesBothTimes) {

@@ -18,7 +18,7 @@ using test_support::PutFile;
 class RecordTest : public ::testing::Test {
  protected:
   test_support::TempDirectory directory_;
-  TextStream file_;
+  ResultsFile file_;
 };
 
 TEST_F(RecordTest, AMissingFileIsCreatedAndTheRecordStartsAtItsFirstByte) {

@@ -33,7 +33,7 @@ int OpenFlags(std::uint32_t access, std::uint32_t disposition) {
   // openers): every write lands at the file's current end, even after someone emptied it.
   if (writes) flags |= O_APPEND;
   // No O_TRUNC: the file is truncated only once its lock is held.
-  if (disposition == kCreateAlways) flags |= O_CREAT;
+  if (disposition == kCreateAlways || disposition == kOpenAlways) flags |= O_CREAT;
   return flags;
 }
 

@@ -65,13 +65,50 @@ bool CloseHandle(Handle handle) {
   return ::CloseHandle(ToHandle(handle)) != FALSE;
 }
 
-std::string GetCurrentDirectory() {
-  char buffer[261];
-  DWORD length = ::GetCurrentDirectoryA(sizeof buffer, buffer);
-  // A directory too long for the buffer comes back as the size it would need, with the buffer
-  // left undefined.
-  if (length == 0 || length >= sizeof buffer) return std::string();
-  return std::string(buffer);
+// A first call asks for the size; the directory may change between the calls, so the size is
+// asked again until the path fits.
+std::string GetCurrentDirectory(bool* removed) {
+  *removed = false;
+  std::string path;
+  DWORD size = ::GetCurrentDirectoryA(0, nullptr);
+  while (size != 0) {
+    path.assign(size, '\0');
+    DWORD length = ::GetCurrentDirectoryA(size, path.data());
+    if (length < size) {
+      path.resize(length);
+      break;
+    }
+    size = length;
+  }
+  if (size == 0 || path.empty()) return std::string();
+  // Windows keeps a process's directory from being removed, but another system's files seen
+  // through it may go: then the path leads nowhere.
+  if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    DWORD code = ::GetLastError();
+    *removed = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+  }
+  return path;
+}
+
+bool GetFileId(Handle handle, FileId* id) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!::GetFileInformationByHandle(ToHandle(handle), &info)) return false;
+  *id = FileId{info.dwVolumeSerialNumber,
+               (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+  return true;
+}
+
+// No access asked for: no sharing rule applies, and a writer that holds the file does not keep
+// this query out. Backup semantics let a directory be opened too.
+bool GetFileIdOfName(const char* path, FileId* id) {
+  HANDLE entry = ::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (entry == INVALID_HANDLE_VALUE) return false;
+  bool known = GetFileId(FromHandle(entry), id);
+  DWORD code = ::GetLastError();
+  ::CloseHandle(entry);
+  ::SetLastError(code);
+  return known;
 }
 
 bool FindFirstFile(const char* path, bool* isDirectory) {

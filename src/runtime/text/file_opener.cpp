@@ -13,14 +13,14 @@ std::int32_t Failed(TextStream& stream) {
   return static_cast<std::int32_t>(pf::GetLastError());
 }
 
-pf::Handle OpenNamed(const TextStream& stream) {
+pf::Handle OpenNamed(const TextStream& stream, std::uint32_t appendDisposition) {
   switch (stream.mode) {
     case kModeInput:
       return pf::CreateFile(stream.path, pf::kGenericRead, pf::kOpenExisting);
     case kModeOutput:
       return pf::CreateFile(stream.path, pf::kGenericWrite, pf::kCreateAlways);
     default:
-      return pf::CreateFile(stream.path, pf::kGenericRead | pf::kGenericWrite, pf::kOpenExisting);
+      return pf::CreateFile(stream.path, pf::kGenericRead | pf::kGenericWrite, appendDisposition);
   }
 }
 
@@ -51,16 +51,14 @@ bool PositionAfterText(TextStream& stream) {
   return true;
 }
 
-}  // namespace
-
-std::int32_t OpenFileOrConsole(TextStream& stream) {
+std::int32_t OpenFile(TextStream& stream, std::uint32_t appendDisposition) {
   stream.bufferPos = 0;
   stream.bufferEnd = 0;
   stream.transferOp = stream.mode == kModeInput ? RefillBuffer : WriteOutBuffer;
   stream.closeOp = CloseFileHandle;
   stream.flushOp = DoNothing;
   bool named = stream.path[0] != '\0';
-  pf::Handle handle = named ? OpenNamed(stream) : OpenConsole(stream);
+  pf::Handle handle = named ? OpenNamed(stream, appendDisposition) : OpenConsole(stream);
   if (handle == pf::kInvalidHandle) return Failed(stream);
   stream.handle = handle;
   if (stream.mode == kModeInOut) {
@@ -85,6 +83,16 @@ std::int32_t OpenFileOrConsole(TextStream& stream) {
       stream.mode = kModeClosed;
       return kNotOutput;
   }
+}
+
+}  // namespace
+
+std::int32_t OpenFileOrConsole(TextStream& stream) {
+  return OpenFile(stream, pf::kOpenExisting);
+}
+
+std::int32_t OpenFileCreatingIt(TextStream& stream) {
+  return OpenFile(stream, pf::kOpenAlways);
 }
 
 std::int32_t CloseFileHandle(TextStream& stream) {

@@ -6,8 +6,17 @@
 namespace zaveredo {
 namespace {
 
-// ERROR_GEN_FAILURE: a search that failed without saying why.
-constexpr std::int32_t kSearchFailedUnsaid = 31;
+// ERROR_GEN_FAILURE: a query that failed without saying why.
+constexpr std::int32_t kQueryFailedUnsaid = 31;
+
+// A query that gave no answer: its code becomes the pending I/O result.
+void LeaveQueryFailurePending(std::uint32_t code) {
+  text_stream::SetIoResult(code != 0 ? static_cast<std::int32_t>(code) : kQueryFailedUnsaid);
+}
+
+bool NoSuchEntry(std::uint32_t code) {
+  return code == platform::kErrorFileNotFound || code == platform::kErrorPathNotFound;
+}
 
 }  // namespace
 
@@ -19,8 +28,20 @@ bool FileIsPresent(const char* path) {
   bool isDirectory = false;
   if (platform::FindFirstFile(path, &isDirectory)) return !isDirectory;
   std::uint32_t code = platform::GetLastError();
-  if (code == platform::kErrorFileNotFound || code == platform::kErrorPathNotFound) return false;
-  text_stream::SetIoResult(code != 0 ? static_cast<std::int32_t>(code) : kSearchFailedUnsaid);
+  if (!NoSuchEntry(code)) LeaveQueryFailurePending(code);
+  return false;
+}
+
+bool NameLeadsToStream(const char* path, const TextStream& stream) {
+  platform::FileId open{};
+  platform::FileId named{};
+  if (!platform::GetFileId(stream.handle, &open)) {
+    LeaveQueryFailurePending(platform::GetLastError());
+    return false;
+  }
+  if (platform::GetFileIdOfName(path, &named)) return named == open;
+  std::uint32_t code = platform::GetLastError();
+  if (!NoSuchEntry(code)) LeaveQueryFailurePending(code);
   return false;
 }
 

@@ -53,6 +53,10 @@ void BindTextStream(TextStream& stream, const char* path);
 void CreateTextStream(TextStream& stream);
 // Opens an existing file for writing after its end, cut at a byte 26 in its last 128 bytes.
 void AppendTextStream(TextStream& stream);
+// As AppendTextStream, but a missing file is created, and nothing of an existing one is lost (a
+// byte 26 in its last 128 bytes aside): the call for a file seen missing that someone else may
+// create meanwhile. True when text precedes the place where writing starts.
+bool AppendOrCreateTextStream(TextStream& stream);
 // Opens an existing file for reading.
 void ResetTextStream(TextStream& stream);
 

@@ -26,9 +26,10 @@ bool RunStreamOp(StreamOp op, TextStream& stream);
 void OpenTextStream(TextStream& stream, std::uint16_t mode);
 
 // The stream operations.
-std::int32_t OpenFileOrConsole(TextStream& stream);  // the file opener, also for the console
-std::int32_t RefillBuffer(TextStream& stream);       // input transfer
-std::int32_t WriteOutBuffer(TextStream& stream);     // output transfer
+std::int32_t OpenFileOrConsole(TextStream& stream);   // the file opener, also for the console
+std::int32_t OpenFileCreatingIt(TextStream& stream);  // the same, appending to a file it creates
+std::int32_t RefillBuffer(TextStream& stream);        // input transfer
+std::int32_t WriteOutBuffer(TextStream& stream);      // output transfer
 std::int32_t CloseFileHandle(TextStream& stream);
 std::int32_t DoNothing(TextStream& stream);
 

@@ -58,6 +58,22 @@ void CreateTextStream(TextStream& stream) {
 void AppendTextStream(TextStream& stream) {
   text_stream::OpenTextStream(stream, kModeInOut);
 }
+
+bool AppendOrCreateTextStream(TextStream& stream) {
+  // The file opener told to create; another one (that of a path refused) stays as it is.
+  StreamOp bound = stream.openOp;
+  if (bound == text_stream::OpenFileOrConsole) stream.openOp = text_stream::OpenFileCreatingIt;
+  text_stream::OpenTextStream(stream, kModeInOut);
+  stream.openOp = bound;
+  if (stream.mode != kModeOutput) return false;
+  std::int64_t position = 0;
+  if (!platform::SetFilePointerEx(stream.handle, 0, platform::kFileCurrent, &position)) {
+    text_stream::SetIoResult(static_cast<std::int32_t>(platform::GetLastError()));
+    return false;
+  }
+  return position > 0;
+}
+
 void ResetTextStream(TextStream& stream) {
   text_stream::OpenTextStream(stream, kModeInput);
 }

@@ -168,7 +168,9 @@ class Win32CurrentDirectory : public ::testing::Test {
 TEST_F(Win32CurrentDirectory, HasNoTrailingBackslashExceptAtADriveRoot) {
   test::ScratchDirectory dir;
   ASSERT_TRUE(::SetCurrentDirectoryA(dir.Path().c_str()));
-  std::string current = GetCurrentDirectory();
+  bool removed = true;
+  std::string current = GetCurrentDirectory(&removed);
+  EXPECT_FALSE(removed);
   ASSERT_FALSE(current.empty());
   EXPECT_NE(current.back(), '\\');
   EXPECT_EQ(current.substr(1, 2), ":\\");
@@ -178,7 +180,7 @@ TEST_F(Win32CurrentDirectory, HasNoTrailingBackslashExceptAtADriveRoot) {
   EXPECT_EQ(::lstrcmpiA(current.c_str(), full), 0) << current << " vs " << full;
 
   ASSERT_TRUE(::SetCurrentDirectoryA("C:\\"));
-  EXPECT_EQ(GetCurrentDirectory(), "C:\\");
+  EXPECT_EQ(GetCurrentDirectory(&removed), "C:\\");
 }
 
 TEST(Win32FindFirstFile, TellsFilesFromDirectoriesAndMissingNames) {

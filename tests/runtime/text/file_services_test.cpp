@@ -70,8 +70,28 @@ TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {
   EXPECT_TRUE(FileIsPresent(file.c_str()));
 }
 
+TEST(NameLeadsToStreamTest, OnlyTheNameOfTheStreamsOwnFile) {
+  ScratchDirectory scratch;
+  std::string held = scratch.PathOf("held.txt");
+  std::string other = scratch.PathOf("other.txt");
+  PutFileBytes(held, "same bytes");
+  PutFileBytes(other, "same bytes");
+  TextStream stream;
+  BindTextStream(stream, held.c_str());
+  AppendTextStream(stream);
+  ASSERT_EQ(TakeIoResult(), 0);
+  EXPECT_TRUE(NameLeadsToStream(held.c_str(), stream));
+  EXPECT_FALSE(NameLeadsToStream(other.c_str(), stream));
+  EXPECT_FALSE(NameLeadsToStream(scratch.PathOf("missing.txt").c_str(), stream));
+  EXPECT_FALSE(NameLeadsToStream(scratch.PathOf("missing/held.txt").c_str(), stream));
+  EXPECT_EQ(TakeIoResult(), 0);
+  CloseTextStream(stream);
+}
+
 TEST(CurrentDirectoryTest, IsTheProcessDirectoryWithoutTrailingSeparator) {
-  std::string directory = platform::GetCurrentDirectory();
+  bool removed = true;
+  std::string directory = platform::GetCurrentDirectory(&removed);
+  EXPECT_FALSE(removed);
   EXPECT_EQ(std::filesystem::path(directory), std::filesystem::current_path());
   ASSERT_FALSE(directory.empty());
   if (directory.size() > 3) {

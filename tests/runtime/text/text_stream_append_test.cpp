@@ -88,6 +88,26 @@ TEST_F(TextStreamAppendTest, MissingFileFailsWithCode2AndCreatesNothing) {
   EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
+// The open for a file seen missing: it creates the file, or appends to one that appeared
+// meanwhile, and says whether text precedes the new bytes.
+TEST_F(TextStreamAppendTest, AppendOrCreateMakesAMissingFileAndKeepsAnExistingOne) {
+  EXPECT_FALSE(AppendOrCreateTextStream(stream_));
+  EXPECT_EQ(TakeIoResult(), 0);
+  WriteText(stream_, "one;");
+  CloseTextStream(stream_);
+  EXPECT_TRUE(AppendOrCreateTextStream(stream_));
+  WriteText(stream_, "two;");
+  CloseTextStream(stream_);
+  EXPECT_EQ(FileBytes(path_), "one;two;");
+
+  PutFileBytes(path_, std::string(1, kMark) + "rest");
+  EXPECT_FALSE(AppendOrCreateTextStream(stream_));
+  WriteText(stream_, "NEW");
+  CloseTextStream(stream_);
+  EXPECT_EQ(TakeIoResult(), 0);
+  EXPECT_EQ(FileBytes(path_), "NEW");
+}
+
 TEST_F(TextStreamAppendTest, DirectoryIsRefusedWithCode5) {
   std::filesystem::create_directory(path_);
   AppendTextStream(stream_);
