@@ -20,13 +20,33 @@ bool Fail(int errnoValue) {
   return false;
 }
 
+// The kernel raises SIGPIPE and SIGXFSZ at the process itself, for its own write.
+bool RaisedForOwnWrite(const siginfo_t& info) {
+  return info.si_code > 0 || info.si_pid == ::getpid();
+}
+
+// Raised for the program's own write, the signal is dropped and the write fails with its code.
+// Sent by another process (kill -PIPE), it ends the run by its default action, as every other
+// signal sent does; it stays blocked in the handler and arrives once the handler returns.
+void OnWriteSignal(int signal, siginfo_t* info, void*) {
+  if (RaisedForOwnWrite(*info)) return;
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  ::sigaction(signal, &fallback, nullptr);
+  ::raise(signal);
+}
+
 // A write into a pipe without a reader must fail with a code (232), as on Windows, instead of
 // killing the process; so must a write beyond the file-size limit (ulimit -f), which then fails
 // with EFBIG (223). Done once, before the first write.
 void IgnoreWriteSignals() {
   static const bool ignored = [] {
-    ::signal(SIGPIPE, SIG_IGN);
-    ::signal(SIGXFSZ, SIG_IGN);
+    struct sigaction action {};
+    action.sa_sigaction = &OnWriteSignal;
+    action.sa_flags = SA_SIGINFO | SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGPIPE, &action, nullptr);
+    ::sigaction(SIGXFSZ, &action, nullptr);
     return true;
   }();
   (void)ignored;
