@@ -10,7 +10,7 @@
 namespace zaveredo {
 
 struct PairContext {
-  PhaseClock clock;
+  PhaseClocks clocks;
   TextStream* console;
   TextStream* results;  // the results file; a pair that is not recorded leaves it untouched
   const Separators* separators;

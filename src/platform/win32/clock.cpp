@@ -38,6 +38,25 @@ std::int64_t LocalOffsetMilliseconds() {
   return minutes * 60 * 1000;
 }
 
+// The performance counter where the system has one; else the tick count, widened by counting
+// its wraps (the run reads it far more often than every 49 days).
+std::int64_t MonotonicMilliseconds() {
+  LARGE_INTEGER frequency;
+  LARGE_INTEGER count;
+  if (::QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0 &&
+      ::QueryPerformanceCounter(&count)) {
+    std::int64_t seconds = count.QuadPart / frequency.QuadPart;
+    std::int64_t rest = count.QuadPart % frequency.QuadPart;
+    return seconds * 1000 + rest * 1000 / frequency.QuadPart;
+  }
+  static DWORD last = 0;
+  static std::int64_t wraps = 0;
+  DWORD now = ::GetTickCount();
+  if (now < last) ++wraps;
+  last = now;
+  return (wraps << 32) | now;
+}
+
 bool QueryPerformanceCounter(std::int64_t* count) {
   LARGE_INTEGER value;
   if (!::QueryPerformanceCounter(&value)) return false;
