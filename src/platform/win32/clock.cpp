@@ -1,4 +1,4 @@
-// The UTC clock, the local offset and the seeding counters.
+// The UTC clock, the local offset, the monotonic clock and the seeding counters.
 #include "platform/clock.h"
 
 #include "platform/win32/windows_api.h"
@@ -38,25 +38,6 @@ std::int64_t LocalOffsetMilliseconds() {
   return minutes * 60 * 1000;
 }
 
-// The performance counter where the system has one; else the tick count, widened by counting
-// its wraps (the run reads it far more often than every 49 days).
-std::int64_t MonotonicMilliseconds() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER count;
-  if (::QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0 &&
-      ::QueryPerformanceCounter(&count)) {
-    std::int64_t seconds = count.QuadPart / frequency.QuadPart;
-    std::int64_t rest = count.QuadPart % frequency.QuadPart;
-    return seconds * 1000 + rest * 1000 / frequency.QuadPart;
-  }
-  static DWORD last = 0;
-  static std::int64_t wraps = 0;
-  DWORD now = ::GetTickCount();
-  if (now < last) ++wraps;
-  last = now;
-  return (wraps << 32) | now;
-}
-
 bool QueryPerformanceCounter(std::int64_t* count) {
   LARGE_INTEGER value;
   if (!::QueryPerformanceCounter(&value)) return false;
@@ -89,3 +70,14 @@ ULONGLONG WINAPI TickCount64() {
 
 extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
     TickCount64;
+
+namespace zaveredo::platform {
+
+// The tick count, widened as above: it moves in steps of 10 to 16 ms, which is all a check
+// against the time of day within a second needs, and unlike the performance counter of some
+// multi-processor machines of XP's time it never jumps.
+std::int64_t MonotonicMilliseconds() {
+  return static_cast<std::int64_t>(TickCount64());
+}
+
+}  // namespace zaveredo::platform
