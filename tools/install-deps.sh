@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs, as root on Debian, everything the build and the tests need: the native toolchain,
 # GoogleTest and Google Benchmark, the report tool's libraries (CLI11, nlohmann/json), the fault
-# injection and clock tools of the end-to-end tests (strace, faketime, util-linux), Chromium
-# for the report page's picture test, clang with libFuzzer for the report tool's fuzz target, and for the Windows program the mingw-w64 cross compiler
-# and 32-bit Wine.
+# injection, clock and terminal tools of the end-to-end tests (strace, faketime, util-linux,
+# python3 for its pty module), Chromium for the report page's picture test, clang with
+# libFuzzer for the report tool's fuzz target, and for the Windows program the mingw-w64 cross
+# compiler and 32-bit Wine.
 set -eu
 export DEBIAN_FRONTEND=noninteractive
 dpkg --add-architecture i386
 apt-get update
 apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build googletest libgtest-dev libbenchmark-dev \
-  binutils clang-format locales procps \
+  binutils clang-format locales procps python3 \
   libcli11-dev nlohmann-json3-dev strace faketime util-linux chromium clang libclang-rt-14-dev \
   g++-mingw-w64-i686-posix wine wine32:i386
 

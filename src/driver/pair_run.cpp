@@ -17,12 +17,12 @@ void RunPhasePair(const PhasePair& pair, const PairContext& context) {
   Print(console, {row.label});
   SizeArray(pair.type);
 
-  PhaseTimes fill = TimePhase(row.fill, context.clock);
+  PhaseTimes fill = TimePhase(row.fill, context.clocks);
   ShowFillTime(console, fill, separators);
   if (results != nullptr) WriteTimeField(*results, fill, separators);
 
   AnnounceSort(console);
-  PhaseTimes sort = TimePhase(row.sort, context.clock);
+  PhaseTimes sort = TimePhase(row.sort, context.clocks);
   ShowSortTime(console, sort, separators);
   if (results != nullptr) WriteTimeField(*results, sort, separators);
 

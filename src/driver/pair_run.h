@@ -11,7 +11,7 @@
 namespace zaveredo {
 
 struct PairContext {
-  PhaseClock clock;
+  PhaseClocks clocks;
   TextStream* console;
   ResultsFile* results;  // a pair that is not recorded leaves it untouched
   const Separators* separators;

@@ -8,6 +8,8 @@ namespace {
 constexpr float kSecondsPerDay = 86400;  // exact in single precision
 constexpr int kTimePrecision = 9;
 constexpr int kTimeDigits = 4;
+// Far above the steps of the single-precision samples (5 ms) and of the clocks themselves.
+constexpr long double kClocksAgree = 1;
 
 }  // namespace
 
@@ -20,12 +22,22 @@ float SecondsBetween(float start, float end) {
   return static_cast<float>(seconds);
 }
 
-PhaseTimes TimePhase(PhaseWorkFunction work, PhaseClock clock) {
+float PhaseSeconds(float timeOfDaySeconds, std::int64_t monotonicMilliseconds) {
+  long double monotonic = static_cast<long double>(monotonicMilliseconds) / 1000;
+  long double difference = static_cast<long double>(timeOfDaySeconds) - monotonic;
+  if (difference <= kClocksAgree && difference >= -kClocksAgree) return timeOfDaySeconds;
+  return static_cast<float>(monotonic);
+}
+
+PhaseTimes TimePhase(PhaseWorkFunction work, const PhaseClocks& clocks) {
   PhaseTimes times;
-  times.startTime = static_cast<float>(clock());
+  std::int64_t monotonicStart = clocks.monotonic();
+  times.startTime = static_cast<float>(clocks.timeOfDay());
   work();
-  times.endTime = static_cast<float>(clock());
-  times.elapsedSeconds = SecondsBetween(times.startTime, times.endTime);
+  times.endTime = static_cast<float>(clocks.timeOfDay());
+  std::int64_t monotonicEnd = clocks.monotonic();
+  times.elapsedSeconds =
+      PhaseSeconds(SecondsBetween(times.startTime, times.endTime), monotonicEnd - monotonicStart);
   return times;
 }
 

@@ -18,7 +18,7 @@ int RunProgram(std::int32_t elementCount) {
     ReportUnhandledError(error);
   } catch (const std::bad_alloc&) {
     // A text that could not grow: the same report as an array that cannot be sized.
-    ReportUnhandledError(FixedError(ErrorKind::EOutOfMemory));
+    ReportOutOfMemory();
   }
   TerminateRun(0);
 }

@@ -8,6 +8,7 @@
 #include "driver/record.h"
 #include "driver/statements.h"
 #include "driver/texts.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "runtime/format/left_chars.h"
 #include "runtime/format/separators.h"
@@ -53,7 +54,8 @@ void PrintNotices(TextStream& console) {
 
 void RunPhasePairs(TextStream& console) {
   PrintLine(console, {DriverText(TextId::kWarmUpNotice)});
-  PairContext context{TimeOfDay, &console, &resultsFile, &StartupSeparators()};
+  PairContext context{
+      {TimeOfDay, platform::MonotonicMilliseconds}, &console, &resultsFile, &StartupSeparators()};
   for (const PhasePair& pair : PhasePairs()) {
     RunPhasePair(pair, context);
     if (pair.emptyLineAfter) PrintLine(console);

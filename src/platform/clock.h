@@ -20,6 +20,10 @@ std::int64_t UtcMilliseconds();
 // daylight saving included.
 std::int64_t LocalOffsetMilliseconds();
 
+// A clock nobody sets: milliseconds from an arbitrary start, never going back, not moved when
+// the time of day is set. Only differences between two readings mean anything.
+std::int64_t MonotonicMilliseconds();
+
 // QueryPerformanceCounter: false when the counter cannot be read.
 bool QueryPerformanceCounter(std::int64_t* count);
 

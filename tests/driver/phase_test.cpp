@@ -35,10 +35,20 @@ void NoteWork() {
   samplesBeforeWork = samplesTaken;
 }
 
-PhaseTimes TimeBetween(double start, double end) {
+// A monotonic clock read before the first sample and after the last: 0, then the length.
+std::int64_t monotonicLength = 0;
+std::int64_t FakeMonotonic() {
+  return samplesTaken == 0 ? 0 : monotonicLength;
+}
+
+// The monotonic clock agrees with the samples unless it is given a length of its own.
+PhaseTimes TimeBetween(double start, double end, std::int64_t monotonicMilliseconds = -1) {
   samples = {start, end};
   samplesTaken = 0;
-  return TimePhase(NoteWork, FakeClock);
+  double days = end >= start ? end - start : end - start + 1;
+  monotonicLength = monotonicMilliseconds >= 0 ? monotonicMilliseconds
+                                               : static_cast<std::int64_t>(days * 86400000 + 0.5);
+  return TimePhase(NoteWork, PhaseClocks{FakeClock, FakeMonotonic});
 }
 
 class PhaseTest : public ::testing::Test {
@@ -109,6 +119,28 @@ TEST_F(PhaseTest, TheMidnightCorrectionAppliesOnlyWhenTheClockWentBackwards) {
   EXPECT_GT(SecondsBetween(0.75f, 0.25f), 0.0f);
   EXPECT_FLOAT_EQ(SecondsBetween(0.75f, 0.25f), 43200.0f);
   EXPECT_FLOAT_EQ(SecondsBetween(0.25f, 0.75f), 43200.0f);
+}
+
+TEST_F(PhaseTest, TheTimeOfDayStandsWhileTheMonotonicClockAgreesWithinASecond) {
+  EXPECT_EQ(PhaseSeconds(0.9990692138671875f, 1000), 0.9990692138671875f);
+  EXPECT_EQ(PhaseSeconds(1.9f, 1000), 1.9f);
+  EXPECT_EQ(PhaseSeconds(0.1f, 1100), 0.1f);
+  float midnight =
+      SecondsBetween(static_cast<float>(At(23, 59, 59, 500)), static_cast<float>(At(0, 0, 0, 500)));
+  EXPECT_EQ(PhaseSeconds(midnight, 1000), midnight);
+}
+
+TEST_F(PhaseTest, AClockSetDuringAPhaseGivesWayToTheMonotonicLength) {
+  EXPECT_EQ(PhaseSeconds(2.5f, 1000), 1.0f);
+  EXPECT_EQ(PhaseSeconds(10.25f, 250), 0.25f);
+  EXPECT_EQ(PhaseSeconds(0.0f, 1234567), 1234.567f);
+  // Set back ten seconds: read as a midnight crossing, almost a day.
+  PhaseTimes back = TimeBetween(At(15, 0, 10, 0), At(15, 0, 0, 250), 250);
+  EXPECT_GT(SecondsBetween(back.startTime, back.endTime), 86000.0f);
+  EXPECT_EQ(back.elapsedSeconds, 0.25f);
+  EXPECT_EQ(TimeText(back, kGerman), "0,2500");
+  PhaseTimes forward = TimeBetween(At(9, 0, 0, 0), At(9, 1, 0, 0), 1500);
+  EXPECT_EQ(TimeText(forward, kEnglish), "1.5000");
 }
 
 TEST_F(PhaseTest, LongTimesAreGroupedByThousands) {

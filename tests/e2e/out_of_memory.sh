@@ -24,4 +24,28 @@ for i in 5 6 7 8 9; do record+="${LINES[$i]:29};"; done
 record+="ABCDEFGH;"
 blocks=$((${#record} / 128))
 expect_bytes zaveredo2.txt "alt;${record:0:$((blocks * 128))}" "results file after the error"
-echo "out_of_memory: ok (${#record} bytes of record, $blocks block(s) kept)"
+kept="${#record} bytes of record, $blocks block(s) kept"
+
+# Too little for the start-up itself, where the error machinery is not yet set up: the fallback
+# line with the out-of-memory number, before anything is printed or any file is made. Between
+# the limit the loader needs and the one start-up needs lies a narrow band; it is searched.
+rm -f zaveredo2.txt
+seen=""
+for limit in $(seq 3000 32 12000); do
+  (ulimit -v $limit && exec "$ZAV_BIG" </dev/null >out 2>err)
+  status=$?
+  [ $status -eq 127 ] && continue # the loader could not map the libraries
+  if [ $status -eq 203 ]; then
+    expect_bytes out $'Runtime error 203 at 00000000\r\n' "the fallback line at $limit KB"
+    expect_bytes err "" "standard error at $limit KB"
+    [ -e zaveredo2.txt ] && fail "a results file was made at $limit KB"
+    seen=$limit
+    continue
+  fi
+  # Past the start-up: the run's own report, never an abort.
+  expect_exit $status 1
+  grep -q "^Exception EOutOfMemory" err || fail "at $limit KB: [$(show_bytes <err)]"
+  break
+done
+[ -n "$seen" ] || skip_case "no limit here lets the program load but not start up"
+echo "out_of_memory: ok ($kept; start-up out of memory at $seen KB)"

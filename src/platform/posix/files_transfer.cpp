@@ -20,13 +20,53 @@ bool Fail(int errnoValue) {
   return false;
 }
 
+// A terminal that has hung up (its window closed while SIGHUP is ignored, as under nohup)
+// fails every request with EIO, the terminal query included; a disk file answers that query
+// with ENOTTY and is never a character device.
+bool IsHungUpTerminal(int fd) {
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) return false;
+  return ::isatty(fd) != 0 || errno == EIO;
+}
+
+// EIO from a terminal is no failing device: its other end has gone. Reading, that is the end of
+// the input, as a pipe whose writer has gone (109); writing, an output nobody reads any more,
+// as a pipe whose reader has gone (232).
+bool FailTransfer(int fd, int errnoValue, std::uint32_t hungUpCode) {
+  if (errnoValue == EIO && IsHungUpTerminal(fd)) {
+    posix::SetLastError(hungUpCode);
+    return false;
+  }
+  return Fail(errnoValue);
+}
+
+// The kernel raises SIGPIPE and SIGXFSZ at the process itself, for its own write.
+bool RaisedForOwnWrite(const siginfo_t& info) {
+  return info.si_code > 0 || info.si_pid == ::getpid();
+}
+
+// Raised for the program's own write, the signal is dropped and the write fails with its code.
+// Sent by another process (kill -PIPE), it ends the run by its default action, as every other
+// signal sent does; it stays blocked in the handler and arrives once the handler returns.
+void OnWriteSignal(int signal, siginfo_t* info, void*) {
+  if (RaisedForOwnWrite(*info)) return;
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  ::sigaction(signal, &fallback, nullptr);
+  ::raise(signal);
+}
+
 // A write into a pipe without a reader must fail with a code (232), as on Windows, instead of
 // killing the process; so must a write beyond the file-size limit (ulimit -f), which then fails
 // with EFBIG (223). Done once, before the first write.
 void IgnoreWriteSignals() {
   static const bool ignored = [] {
-    ::signal(SIGPIPE, SIG_IGN);
-    ::signal(SIGXFSZ, SIG_IGN);
+    struct sigaction action {};
+    action.sa_sigaction = &OnWriteSignal;
+    action.sa_flags = SA_SIGINFO | SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGPIPE, &action, nullptr);
+    ::sigaction(SIGXFSZ, &action, nullptr);
     return true;
   }();
   (void)ignored;
@@ -40,7 +80,7 @@ bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* r
   do {
     n = ::read(Fd(handle), buffer, count);
   } while (n < 0 && errno == EINTR);
-  if (n < 0) return Fail(errno);
+  if (n < 0) return FailTransfer(Fd(handle), errno, kErrorBrokenPipe);
   *read = static_cast<std::uint32_t>(n);
   return true;
 }
@@ -53,7 +93,7 @@ bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint
     ssize_t n = ::write(Fd(handle), bytes + *written, count - *written);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return Fail(errno);
+      return FailTransfer(Fd(handle), errno, kErrorNoData);
     }
     *written += static_cast<std::uint32_t>(n);
   }

@@ -1,4 +1,4 @@
-// The UTC clock, the local offset and the seeding counters.
+// The UTC clock, the local offset, the monotonic clock and the seeding counters.
 #include "platform/clock.h"
 
 #include "platform/win32/windows_api.h"
@@ -70,3 +70,14 @@ ULONGLONG WINAPI TickCount64() {
 
 extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
     TickCount64;
+
+namespace zaveredo::platform {
+
+// The tick count, widened as above: it moves in steps of 10 to 16 ms, which is all a check
+// against the time of day within a second needs, and unlike the performance counter of some
+// multi-processor machines of XP's time it never jumps.
+std::int64_t MonotonicMilliseconds() {
+  return static_cast<std::int64_t>(TickCount64());
+}
+
+}  // namespace zaveredo::platform

@@ -31,15 +31,16 @@ void OnUnhandledFault(const platform::FaultInfo& fault) {
 
 // An error that left everything without being caught.
 [[noreturn]] void OnUncaughtError() {
-  if (std::exception_ptr current = std::current_exception()) {
-    try {
-      std::rethrow_exception(current);
-    } catch (const Error& error) {
-      ReportUnhandledError(error);
-    } catch (const std::bad_alloc&) {
-      ReportUnhandledError(FixedError(ErrorKind::EOutOfMemory));
-    } catch (...) {
-    }
+  std::exception_ptr current = std::current_exception();
+  // Nothing is thrown when even the error object found no memory: the run ends out of memory.
+  if (!current) ReportOutOfMemory();
+  try {
+    std::rethrow_exception(current);
+  } catch (const Error& error) {
+    ReportUnhandledError(error);
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+  } catch (...) {
   }
   // Anything else thrown: the base kind's number.
   ExitWithFallbackLine(RowOf(ErrorKind::Exception).runErrorNumber, nullptr);
@@ -48,9 +49,11 @@ void OnUnhandledFault(const platform::FaultInfo& fault) {
 }  // namespace
 
 void InstallErrorMachinery() {
+  // First: loading the messages needs memory, and a failure to raise for want of it must end
+  // with the fallback line, not the C++ run-time's own abort.
+  std::set_terminate(&OnUncaughtError);
   LoadMessages();
   platform::InstallFaultHandler(&OnUnhandledFault);
-  std::set_terminate(&OnUncaughtError);
   installed = true;
 }
 
@@ -67,6 +70,12 @@ void ReportUnhandledError(const Error& error) {
     WriteErrorReport(error);
   }
   TerminateRun(kErrorExitCode);
+}
+
+void ReportOutOfMemory() {
+  // Before the machinery is up the messages may not be loaded, and loading them needs memory.
+  if (!installed) ExitWithFallbackLine(RowOf(ErrorKind::EOutOfMemory).runErrorNumber, nullptr);
+  ReportUnhandledError(FixedError(ErrorKind::EOutOfMemory));
 }
 
 void TerminateRun(std::uint32_t exitCode) {

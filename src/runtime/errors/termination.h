@@ -19,6 +19,10 @@ void RemoveErrorMachinery();
 // Writes the report of an error nothing caught and ends the run with exit code 1.
 [[noreturn]] void ReportUnhandledError(const Error& error);
 
+// The same for a memory request that failed (also when not even the error could be raised):
+// EOutOfMemory, or the fallback line with its number while the machinery is not installed.
+[[noreturn]] void ReportOutOfMemory();
+
 // The termination sequence, the same for the normal and the error end: the program's
 // finalization, the error machinery removed, the console streams closed (input, output, error,
 // which writes out standard output), then the process ends with the code. A failure on the way

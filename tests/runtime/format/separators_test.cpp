@@ -66,5 +66,23 @@ TEST(SeparatorsTest, LongerSeparatorsAndFailuresFallBack) {
   EXPECT_EQ(failed.thousands, ',');
 }
 
+// A decimal comma beside a grouping that cannot be had as one plain byte (a narrow no-break
+// space in UTF-8, a no-break space in Windows-1252), or beside a comma for grouping: 1.553,0702,
+// never 1,553,0702.
+TEST(SeparatorsTest, TheGroupingIsNeverTheDecimalSeparator) {
+  for (const char* thousands : {"\xE2\x80\xAF", "\xA0", ","}) {
+    Separators french = With(",", thousands);
+    EXPECT_EQ(french.decimal, ',');
+    EXPECT_EQ(french.thousands, '.');
+  }
+  Separators pointTwice = With(".", ".");
+  EXPECT_EQ(pointTwice.thousands, ',');
+  Separators wideDecimal = With("\xD9\xAB", ".");  // falls back to "." for the decimal
+  EXPECT_EQ(wideDecimal.decimal, '.');
+  EXPECT_EQ(wideDecimal.thousands, ',');
+  Separators noGrouping = With(",", "");
+  EXPECT_EQ(noGrouping.thousands, '\0');
+}
+
 }  // namespace
 }  // namespace zaveredo
