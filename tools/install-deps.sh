@@ -2,8 +2,9 @@
 # Installs, as root on Debian, everything the build and the tests need: the native toolchain,
 # GoogleTest and Google Benchmark, the report tool's libraries (CLI11, nlohmann/json), the fault
 # injection and clock tools of the end-to-end tests (strace, faketime, util-linux), Chromium
-# for the report page's picture test, and for the Windows program the mingw-w64 cross compiler
-# and 32-bit Wine.
+# for the report page's picture test, and for the Windows program the mingw-w64 cross compilers
+# with 32-bit and 64-bit Wine (the 64-bit build's suite runs where the kernel refuses 32-bit
+# programs).
 set -eu
 export DEBIAN_FRONTEND=noninteractive
 dpkg --add-architecture i386
@@ -12,7 +13,7 @@ apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build googletest libgtest-dev libbenchmark-dev \
   binutils clang-format locales procps \
   libcli11-dev nlohmann-json3-dev strace faketime util-linux chromium \
-  g++-mingw-w64-i686-posix wine wine32:i386
+  g++-mingw-w64-i686-posix wine wine32:i386 g++-mingw-w64-x86-64-posix wine64
 
 # A German locale for the end-to-end check of the separators.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
