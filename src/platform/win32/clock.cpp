@@ -55,6 +55,8 @@ std::uint32_t GetTickCount() {
 // has no such function: a program that imported it would not start there. This definition of
 // the import's pointer takes its place, so the program imports nothing newer than XP; the
 // 32-bit tick count is widened by counting its wraps, which is all those waits need.
+// Only the 32-bit program runs on XP; the 64-bit build imports the system's own.
+#if !defined(_WIN64)
 namespace {
 
 ULONGLONG WINAPI TickCount64() {
@@ -70,3 +72,4 @@ ULONGLONG WINAPI TickCount64() {
 
 extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
     TickCount64;
+#endif
