@@ -1,7 +1,8 @@
 # Front door: `make run` builds and starts the benchmark, `make test` builds and runs every test.
 # Both first install what a fresh Debian machine lacks (tools/ensure-deps.sh). The builds are
 # the CMake presets: release in build/, ubsan in build-ubsan/, asan in build-asan/ (the report
-# tool's tests and its fuzz target, with clang), win32 in build-win32/.
+# tool's tests and its fuzz target, with clang), win32 in build-win32/ and, where the Windows
+# suite runs as a 64-bit one (tools/test-win32.sh), win64 in build-win64/.
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps run test format-check test-linux test-ubsan test-asan test-win32 bench format clean
@@ -37,6 +38,7 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# ZAV_WINE_ARCH=win64 (or win32) picks the Windows suite; unset, it follows what Wine can run.
 test-win32: deps
 	bash tools/test-win32.sh
 
@@ -48,4 +50,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-ubsan build-asan build-win32 build-win32-gtest
+	rm -rf build build-ubsan build-asan build-win32 build-win32-gtest build-win64 build-win64-gtest

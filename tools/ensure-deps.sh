@@ -5,12 +5,13 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 missing=""
-for tool in cmake ninja g++ clang clang-format strace faketime chrt i686-w64-mingw32-g++-posix wine chromium; do
+for tool in cmake ninja g++ clang clang-format strace faketime chrt i686-w64-mingw32-g++-posix \
+  x86_64-w64-mingw32-g++-posix wine chromium; do
   command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
 done
 for file in /usr/include/gtest/gtest.h /usr/src/googletest/CMakeLists.txt \
   /usr/include/benchmark/benchmark.h /usr/include/CLI/CLI.hpp /usr/include/nlohmann/json.hpp \
-  /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a; do
+  /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a /usr/lib/wine/wine64; do
   [ -e "$file" ] || missing="$missing $file"
 done
 locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || missing="$missing de_DE.UTF-8"

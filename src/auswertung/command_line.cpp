@@ -137,6 +137,9 @@ std::string UsageError(const std::string& message) {
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
   CLI::App app("Vergleicht die Ergebnisse von zaveredo2 aus vielen Ergebnisdateien.", kName);
+  // Options begin with "-" or "--" only. On Windows CLI11 would also take "/x" as an option,
+  // but "/daten/zaveredo2.txt" is a file there too (on the current drive).
+  app.allow_windows_style_options(false);
   GermanLabels(app);
   RawOptions raw;
   Describe(app, raw);

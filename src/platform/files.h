@@ -59,6 +59,9 @@ std::uint32_t GetFileType(Handle handle);
 // truncates; kOpenAlways creates a missing file and leaves an existing one as it is.
 Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition);
 
+// Windows: a console read that Ctrl-C or Ctrl-Break interrupts does not return before the
+// system's default handler has had its time to end the process: the empty read is no end of
+// the input. (On Linux the terminal's SIGINT ends the process before any read returns.)
 bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* read);
 bool WriteFile(Handle handle, const void* buffer, std::uint32_t count, std::uint32_t* written);
 // GetFileSizeEx and SetFilePointerEx: sizes and positions with all 64 bits. The position

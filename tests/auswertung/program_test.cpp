@@ -62,6 +62,14 @@ TEST_F(ProgramTest, UsageErrorsEndWithTwoAndAGermanMessage) {
   }
 }
 
+TEST_F(ProgramTest, AnArgumentBeginningWithASlashIsAFileNotAnOption) {
+  // On Windows too, where "/help" names a file in the current drive's root.
+  const Outcome outcome = Invoke({"/help", real_});
+  EXPECT_EQ(outcome.code, 1);
+  EXPECT_NE(outcome.err.find("/help: Datei nicht gefunden."), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.out.find("1 Maschine aus 2 vollständigen Datensätzen"), std::string::npos);
+}
+
 TEST_F(ProgramTest, FilesThatCannotBeReadAreNamedAndTheOthersStillReported) {
   PutFile("leer.txt", "");
   PutFile("fremd.txt", "Name;Vorname;\r\nMeier;Anna;");

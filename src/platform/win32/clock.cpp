@@ -51,12 +51,9 @@ std::uint32_t GetTickCount() {
 
 }  // namespace zaveredo::platform
 
-// The C++ runtime's thread library imports GetTickCount64 for its timed waits, and Windows XP
-// has no such function: a program that imported it would not start there. This definition of
-// the import's pointer takes its place, so the program imports nothing newer than XP; the
-// 32-bit tick count is widened by counting its wraps, which is all those waits need.
 namespace {
 
+// The 32-bit tick count, widened by counting its wraps: XP has no GetTickCount64.
 ULONGLONG WINAPI TickCount64() {
   static DWORD last = 0;
   static ULONGLONG wraps = 0;
@@ -68,8 +65,15 @@ ULONGLONG WINAPI TickCount64() {
 
 }  // namespace
 
+// The C++ runtime's thread library imports GetTickCount64 for its timed waits, and Windows XP
+// has no such function: a program that imported it would not start there. This definition of
+// the import's pointer takes its place, so the program imports nothing newer than XP; the
+// widened tick count is all those waits need. Only the 32-bit program runs on XP; the 64-bit
+// build imports the system's own.
+#if !defined(_WIN64)
 extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
     TickCount64;
+#endif
 
 namespace zaveredo::platform {
 

@@ -51,12 +51,44 @@ void* FaultStackTop() {
   return faultStack + sizeof faultStack;
 }
 
+// The jump back to a region's start must not unwind: it leaves from the fault stack, whose
+// frames lead nowhere. On x86-64 the runtime's longjmp unwinds unless setjmp recorded no frame.
+#if defined(_WIN64)
+#define ZAV_SET_GUARD_START(start) _setjmp((start), nullptr)
+#else
+#define ZAV_SET_GUARD_START(start) setjmp(start)
+#endif
+
 [[noreturn]] void JumpToGuardStart() {
   std::longjmp(activeGuard->start, 1);
 }
 
 // Switches to the stack whose top is given, calls routine() there and switches back.
 extern "C" void ZavCallOnStack(void (*routine)(), void* stackTop);
+#if defined(_WIN64)
+// With unwind data, so that a fault inside the handler can be dispatched through this frame:
+// the frame pointer leads back to the faulting stack.
+asm(R"(
+    .text
+    .globl ZavCallOnStack
+    .def ZavCallOnStack; .scl 2; .type 32; .endef
+    .seh_proc ZavCallOnStack
+ZavCallOnStack:
+    pushq %rbp
+    .seh_pushreg %rbp
+    movq %rsp, %rbp
+    .seh_setframe %rbp, 0
+    .seh_endprologue
+    movq %rdx, %rsp
+    andq $-16, %rsp
+    subq $32, %rsp
+    call *%rcx
+    movq %rbp, %rsp
+    popq %rbp
+    ret
+    .seh_endproc
+)");
+#else
 asm(R"(
     .text
     .globl _ZavCallOnStack
@@ -71,6 +103,7 @@ _ZavCallOnStack:
     popl %ebp
     ret
 )");
+#endif
 
 void RunInstalledHandler() {
   ResetFpu(takenControlWord);  // empties the register stack, clears the flags
@@ -148,7 +181,7 @@ bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
   guard.controlWord = GetControlWord();
   guard.outer = activeGuard;
   activeGuard = &guard;
-  if (setjmp(guard.start) != 0) {
+  if (ZAV_SET_GUARD_START(guard.start) != 0) {
     activeGuard = guard.outer;
     ResetFpu(guard.controlWord);
     // The overflow used up the stack's guard page; without a new one the next overflow would

@@ -1,6 +1,7 @@
 // Files and console handles: the Win32 calls themselves.
 #include "platform/files.h"
 
+#include "platform/win32/console_read.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/windows_api.h"
 
@@ -28,7 +29,10 @@ Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposit
 
 bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* read) {
   DWORD done = 0;
-  BOOL ok = ::ReadFile(ToHandle(handle), buffer, count, &done, nullptr);
+  DWORD mode = 0;
+  BOOL ok = ::GetConsoleMode(ToHandle(handle), &mode)
+                ? win32::ReadConsoleLine(ToHandle(handle), mode, buffer, count, &done)
+                : ::ReadFile(ToHandle(handle), buffer, count, &done, nullptr);
   *read = done;
   return ok != FALSE;
 }

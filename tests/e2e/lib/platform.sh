@@ -47,9 +47,16 @@ zav_closed_pipe_write_error() {
   if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 233; else echo 232; fi
 }
 
-# The exit code a run ended by Ctrl-C on its terminal leaves: death by SIGINT on Linux; under
-# Wine the default console handler's ExitProcess(STATUS_CONTROL_C_EXIT), of which the low byte
-# (0x3A) remains.
+# The exit code a run ended by Ctrl-C on its terminal leaves: death by SIGINT on Linux. On
+# Windows the system's default console handler ends the process with STATUS_CONTROL_C_EXIT;
+# Wine 8's default handler ends it with 0 instead, and says so on its fixme channel
+# (zav_ended_by_console_handler).
 zav_interrupted_exit_code() {
-  if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 58; else echo $((128 + $(kill -l INT))); fi
+  if [ -n "$ZAV_EMULATOR" ] && [ "${ZAV_PLATFORM:-posix}" = win32 ]; then echo 0; else echo $((128 + $(kill -l INT))); fi
+}
+
+# Under Wine: whether the terminal output <file> shows that Wine's default console handler
+# ended the process (the program was run with WINEDEBUG=fixme+console), not the program.
+zav_ended_by_console_handler() {
+  tr -d '\033' <"$1" | grep -aq 'default_ctrl_handler Terminating process .* on event 0'
 }

@@ -5,12 +5,12 @@
 [ -n "$ZAV_EMULATOR" ] || { echo "processor_registry: SKIPPED (no emulator)"; exit 0; }
 
 key='HKLM\Hardware\Description\System\CentralProcessor\0'
-wine reg export "$key" original.reg /y >/dev/null 2>&1 || fail "cannot save $key"
+$ZAV_EMULATOR reg export "$key" original.reg /y >/dev/null 2>&1 || fail "cannot save $key"
 # The key is shared by every program of the test run: put it back whatever happens here.
-trap 'wine reg delete "$key" /v VendorIdentifier /f >/dev/null 2>&1
-  wine reg import "$ZAV_WORK/original.reg" >/dev/null 2>&1; rm -rf "$ZAV_WORK"' EXIT
+trap '$ZAV_EMULATOR reg delete "$key" /v VendorIdentifier /f >/dev/null 2>&1
+  $ZAV_EMULATOR reg import "$ZAV_WORK/original.reg" >/dev/null 2>&1; rm -rf "$ZAV_WORK"' EXIT
 
-identifier=$(wine reg query "$key" /v Identifier 2>/dev/null | tr -d '\r' |
+identifier=$($ZAV_EMULATOR reg query "$key" /v Identifier 2>/dev/null | tr -d '\r' |
   sed -n 's/^ *Identifier *REG_SZ *//p')
 [ -n "$identifier" ] || fail "no processor identifier in the registry"
 
@@ -24,7 +24,7 @@ hex() { printf '%s' "$1" | od -An -tx1 | tr -s ' \n' ',,' | sed 's/^,//; s/,$//'
   echo "\"VendorIdentifier\"=hex(1):$(hex '  Zaveredo'),00"
   echo "\"ProcessorNameString\"=hex(1):$(hex Name),00,$(hex Hidden),00"
 } >test.reg
-wine reg import test.reg >/dev/null 2>&1 || fail "cannot import the test values"
+$ZAV_EMULATOR reg import test.reg >/dev/null 2>&1 || fail "cannot import the test values"
 
 printf 'R\n' | run_small >out 2>err
 expect_exit $? 0
@@ -36,7 +36,7 @@ expect_eq "${FIELDS[0]}" "  Zaveredo" "recorded vendor"
 expect_eq "${FIELDS[1]}" "Name/$identifier" "recorded name"
 rm -f zaveredo2.txt
 
-wine reg add "$key" /v VendorIdentifier /t REG_DWORD /d 7 /f >/dev/null 2>&1 || fail "cannot set a number"
+$ZAV_EMULATOR reg add "$key" /v VendorIdentifier /t REG_DWORD /d 7 /f >/dev/null 2>&1 || fail "cannot set a number"
 printf 'R\n' | run_small >out 2>err
 expect_exit $? 1
 read_crlf_lines out

@@ -9,10 +9,10 @@
 probe=zav_version_probe.exe
 cp "$ZAV_SMALL" "$probe"
 key='HKCU\Software\Wine\AppDefaults\'$probe
-trap 'wine reg delete "$key" /f >/dev/null 2>&1; rm -rf "$ZAV_WORK"' EXIT
+trap '$ZAV_EMULATOR reg delete "$key" /f >/dev/null 2>&1; rm -rf "$ZAV_WORK"' EXIT
 
 check_version() {  # <wine version name> <expected operating-system text>
-  wine reg add "$key" /v Version /t REG_SZ /d "$1" /f >/dev/null 2>&1 || fail "cannot set $1"
+  $ZAV_EMULATOR reg add "$key" /v Version /t REG_SZ /d "$1" /f >/dev/null 2>&1 || fail "cannot set $1"
   printf 'V\n' | zav_exec "./$probe" 10 >out 2>err
   expect_exit $? 0
   read_crlf_lines out

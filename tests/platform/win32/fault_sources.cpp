@@ -1,6 +1,89 @@
 #include "tests/platform/win32/fault_sources.h"
 
 // Each routine sets the control word it needs itself: faults must not depend on the caller's.
+#if defined(_WIN64)
+asm(R"(
+    .data
+    .p2align 4
+zavRunControlWord: .short 0x1332
+zavZero:           .double 0.0
+zavMinusOne:       .double -1.0
+zavLargest:        .byte 0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFE,0x7F,0,0,0,0,0,0
+zavSink:           .double 0.0
+
+    .text
+    .globl ZavLoadRunControlWord
+ZavLoadRunControlWord:
+    fldcw zavRunControlWord(%rip)
+    ret
+
+    .globl ZavFaultWriteLow, ZavFaultWriteLowAt
+ZavFaultWriteLow:
+ZavFaultWriteLowAt:
+    movl $1, 0x10
+    ret
+
+    .globl ZavFaultReadHigh, ZavFaultReadHighAt
+ZavFaultReadHigh:
+    movl $0xFFFFFFF0, %ecx
+ZavFaultReadHighAt:
+    movl (%rcx), %eax
+    ret
+
+    .globl ZavFaultIntegerDivide, ZavFaultIntegerDivideAt
+ZavFaultIntegerDivide:
+    movl $1, %eax
+    xorl %edx, %edx
+    xorl %ecx, %ecx
+ZavFaultIntegerDivideAt:
+    divl %ecx
+    ret
+
+    .globl ZavFaultX87Divide, ZavFaultX87DivideAt, ZavFaultX87DivideStoreAt
+ZavFaultX87Divide:
+    fninit
+    fldcw zavRunControlWord(%rip)
+    fld1
+ZavFaultX87DivideAt:
+    fdivl zavZero(%rip)
+ZavFaultX87DivideStoreAt:
+    fstpl zavSink(%rip)
+    ret
+
+    .globl ZavFaultX87Invalid, ZavFaultX87InvalidAt
+ZavFaultX87Invalid:
+    fninit
+    fldcw zavRunControlWord(%rip)
+    fldl zavMinusOne(%rip)
+ZavFaultX87InvalidAt:
+    fsqrt
+    fstpl zavSink(%rip)
+    ret
+
+    .globl ZavFaultX87Overflow, ZavFaultX87OverflowAt
+ZavFaultX87Overflow:
+    fninit
+    fldcw zavRunControlWord(%rip)
+    fldt zavLargest(%rip)
+    fld %st(0)
+ZavFaultX87OverflowAt:
+    fmulp
+    fstpl zavSink(%rip)
+    ret
+
+    .globl ZavFaultIllegal, ZavFaultIllegalAt
+ZavFaultIllegal:
+ZavFaultIllegalAt:
+    ud2
+    ret
+
+    .globl ZavFaultPrivileged, ZavFaultPrivilegedAt
+ZavFaultPrivileged:
+ZavFaultPrivilegedAt:
+    hlt
+    ret
+)");
+#else
 asm(R"(
     .data
     .p2align 4
@@ -81,6 +164,7 @@ _ZavFaultPrivilegedAt:
     hlt
     ret
 )");
+#endif
 
 namespace zaveredo::platform::test {
 namespace {

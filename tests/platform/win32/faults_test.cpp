@@ -158,9 +158,9 @@ void Describe(const FaultInfo& fault) {
   ::ExitProcess(42);
 }
 
-std::string Expected(const char* what, const void* at) {
+std::string Expected(const char* what, const void* accessed, const void* at) {
   char text[100];
-  std::snprintf(text, sizeof text, "%s at %p", what, at);
+  std::snprintf(text, sizeof text, "%s %p at %p", what, accessed, at);
   return text;
 }
 
@@ -174,7 +174,7 @@ TEST_F(Win32FaultHandlerDeathTest, AnUnguardedAccessViolationReachesTheHandler) 
         ZavFaultWriteLow();
       },
       ::testing::ExitedWithCode(42),
-      Expected("fault C0000005 write 00000010", ZavFaultWriteLowAt) +
+      Expected("fault C0000005 write", reinterpret_cast<const void*>(0x10), ZavFaultWriteLowAt) +
           " cw 1372 sw 0000 consulted 1");
 }
 
@@ -185,7 +185,7 @@ TEST_F(Win32FaultHandlerDeathTest, AnUnguardedX87FaultReachesTheHandlerWithTheUn
         ZavFaultX87Divide();
       },
       ::testing::ExitedWithCode(42),
-      Expected("fault C000008E read 00000000", ZavFaultX87DivideAt) + " cw 1372 sw 0000");
+      Expected("fault C000008E read", nullptr, ZavFaultX87DivideAt) + " cw 1372 sw 0000");
 }
 
 TEST_F(Win32FaultHandlerDeathTest, AnUnguardedStackOverflowReachesTheHandler) {
