@@ -30,7 +30,8 @@ std::string OutputOntoAnInput(const Options& options) {
                              : platform::IdentifyFile(options.output.c_str());
   if (!target) return "";
   for (const std::string& file : options.files) {
-    if (IdentityOfInput(file) != target) continue;
+    const std::optional<FileIdentity> input = IdentityOfInput(file);
+    if (!input || !platform::MayBeSameFile(*input, *target)) continue;
     return (options.output.empty() ? std::string("Die Standardausgabe") : "-o " + options.output) +
            " ist " + InputName(file) + " und bleibt, wie sie ist.";
   }

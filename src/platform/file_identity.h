@@ -11,10 +11,15 @@
 namespace zaveredo::platform {
 
 struct FileIdentity {
-  std::uint64_t volume = 0;
+  std::optional<std::uint64_t> volume;  // none where the system would not tell it
   std::uint64_t file = 0;
-  bool operator==(const FileIdentity&) const = default;
 };
+
+// Whether two identities may be one file. A volume that is not known matches any: taking two
+// files for one only refuses a report, taking one file for two could overwrite records.
+inline bool MayBeSameFile(const FileIdentity& a, const FileIdentity& b) {
+  return a.file == b.file && (!a.volume || !b.volume || *a.volume == *b.volume);
+}
 
 // The identity of a regular file; none for anything else (no such file, a directory, a device,
 // a pipe), which cannot be one of two names for a file's bytes.

@@ -8,12 +8,34 @@
 namespace zaveredo::platform {
 namespace {
 
-std::optional<FileIdentity> IdentityOf(HANDLE handle) {
-  BY_HANDLE_FILE_INFORMATION info;
-  if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+// The file index alone, from the native call underneath GetFileInformationByHandle: Wine
+// answers it for a standard handle that came from a Unix file, where it cannot tell that
+// handle's volume and so fails the whole GetFileInformationByHandle.
+std::optional<std::uint64_t> FileIndexOf(HANDLE handle) {
+  using Query = LONG(WINAPI*)(HANDLE, void* status, void* info, ULONG size, int kind);
+  constexpr int kFileInternalInformation = 6;
+  const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+  const auto query = ntdll ? reinterpret_cast<Query>(reinterpret_cast<void*>(
+                                 ::GetProcAddress(ntdll, "NtQueryInformationFile")))
+                           : nullptr;
+  ULONG_PTR status[2] = {};
+  LARGE_INTEGER index{};
+  if (query == nullptr ||
+      query(handle, status, &index, sizeof index, kFileInternalInformation) != 0) {
     return std::nullopt;
   }
+  return static_cast<std::uint64_t>(index.QuadPart);
+}
+
+std::optional<FileIdentity> IdentityOf(HANDLE handle) {
+  if (::GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!::GetFileInformationByHandle(handle, &info)) {
+    const std::optional<std::uint64_t> index = FileIndexOf(handle);
+    if (!index) return std::nullopt;
+    return FileIdentity{std::nullopt, *index};
+  }
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
   return FileIdentity{info.dwVolumeSerialNumber,
                       (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
