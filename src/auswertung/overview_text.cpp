@@ -3,6 +3,7 @@
 
 #include "auswertung/machine_text.h"
 #include "auswertung/processor_label.h"
+#include "auswertung/significance_text.h"
 #include "auswertung/text_table.h"
 #include "auswertung/text_views.h"
 
@@ -63,6 +64,7 @@ std::string OverviewText(const Report& report, const NumberStyle& style) {
          "Streuung: größte über die Phasen, max/min − 1.\n";
   const std::string zeroNote = ZeroPhasesNote(report);
   if (!zeroNote.empty()) out += WrappedText(zeroNote, kLineWidth, 0);
+  out += IndexIntervalsText(report, style);
   return out;
 }
 
