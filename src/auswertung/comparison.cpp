@@ -6,14 +6,21 @@
 
 namespace zaveredo::auswertung {
 
-Comparison Compare(const Machine& baseline, const Machine& other) {
+Comparison Compare(const Machine& baseline, const Machine& other,
+                   const Significance& significance) {
   Comparison comparison;
   comparison.machine = other.number;
+  comparison.significance = significance;
   std::vector<double> all, fills, sorts;
   for (int phase = 0; phase < kPhaseCount; ++phase) {
     const double base = baseline.times[phase], time = other.times[phase];
-    if (time < base) ++comparison.wins;
-    if (time > base) ++comparison.losses;
+    if (comparison.InNoise(phase)) {
+      ++comparison.noisePhases;
+    } else if (time < base) {
+      ++comparison.wins;
+    } else if (time > base) {
+      ++comparison.losses;
+    }
     if (base <= 0 || time <= 0) {
       ++comparison.zeroPhases;
       continue;

@@ -1,6 +1,7 @@
 #include "auswertung/formats.h"
 #include "auswertung/html_text.h"
 #include "auswertung/machine_text.h"
+#include "auswertung/processor_label.h"
 #include "auswertung/svg_chart.h"
 
 namespace zaveredo::auswertung {
@@ -83,8 +84,11 @@ std::string ComparisonTable(const Report& report, const NumberStyle& style) {
   return out + "</table>\n";
 }
 
+// The chart cuts its labels at 40 characters: the processor label is fitted into what is left
+// beside a number of up to three digits, so that its model number stays.
 std::string BarLabel(const Machine& machine) {
-  return "Nr. " + std::to_string(machine.number) + " " + machine.processor;
+  return "Nr. " + std::to_string(machine.number) + " " +
+         FittedProcessorLabel(ProcessorLabel(machine.processor), 32);
 }
 
 std::string IndexSvg(const Report& report, const NumberStyle& style) {

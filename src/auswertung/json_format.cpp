@@ -53,6 +53,13 @@ json MachineJson(const Machine& machine) {
           {"spread", TypeTimes([&](int p) { return SpreadJson(machine.spread[p]); }, kPhaseCount)}};
 }
 
+// [low, high] of the speed index's 95 % interval, null where the runs were too few.
+json IndexInterval(const Comparison& comparison) {
+  const auto& interval = comparison.significance.geomean;
+  if (!interval) return nullptr;
+  return json::array({Rounded(interval->low, 6), Rounded(interval->high, 6)});
+}
+
 json ComparisonJson(const Comparison& comparison) {
   return {{"machine", comparison.machine},
           {"geomean", Optional(comparison.geomean)},
@@ -60,7 +67,9 @@ json ComparisonJson(const Comparison& comparison) {
           {"geomean_sort", Optional(comparison.geomeanSort)},
           {"wins", comparison.wins},
           {"losses", comparison.losses},
-          {"zero_phases", comparison.zeroPhases}};
+          {"zero_phases", comparison.zeroPhases},
+          {"noise_phases", comparison.noisePhases},
+          {"geomean_interval", IndexInterval(comparison)}};
 }
 
 std::string Dumped(const json& value) {

@@ -2,6 +2,8 @@
 #include <optional>
 
 #include "auswertung/machine_text.h"
+#include "auswertung/processor_label.h"
+#include "auswertung/significance_text.h"
 #include "auswertung/text_table.h"
 #include "auswertung/text_views.h"
 
@@ -9,10 +11,13 @@ namespace zaveredo::auswertung {
 namespace {
 
 // Numbers are never cut; the texts are cut so that the usual line stays within 100 characters.
+// The processor label is fitted to its column beforehand, so that its model number stays.
+constexpr std::size_t kProcessorWidth = 19;
+
 TextTable OverviewTable() {
   return TextTable({{"Nr", Align::kRight},
                     {"Kürzel", Align::kLeft, 8},
-                    {"Prozessor", Align::kLeft, 19},
+                    {"Prozessor", Align::kLeft, kProcessorWidth},
                     {"MHz", Align::kRight},
                     {"CPUs", Align::kRight},
                     {"Betriebssystem", Align::kLeft, 14},
@@ -45,7 +50,8 @@ std::string OverviewText(const Report& report, const NumberStyle& style) {
   TextTable table = OverviewTable();
   for (int number : report.ranking) {
     const Machine& machine = report.MachineNumber(number);
-    table.AddRow({std::to_string(number), InitialsText(machine), machine.processor,
+    table.AddRow({std::to_string(number), InitialsText(machine),
+                  FittedProcessorLabel(ProcessorLabel(machine.processor), kProcessorWidth),
                   std::to_string(machine.mhz), std::to_string(machine.processors), machine.os,
                   std::to_string(machine.records.size()), TimeText(machine.Sum(), style),
                   RatioText(report.ComparisonOf(number).geomean, style),
@@ -58,6 +64,7 @@ std::string OverviewText(const Report& report, const NumberStyle& style) {
          "Streuung: größte über die Phasen, max/min − 1.\n";
   const std::string zeroNote = ZeroPhasesNote(report);
   if (!zeroNote.empty()) out += WrappedText(zeroNote, kLineWidth, 0);
+  out += IndexIntervalsText(report, style);
   return out;
 }
 

@@ -25,6 +25,29 @@ std::vector<int> Rank(const std::vector<Comparison>& comparisons) {
   return ranking;
 }
 
+// The records by their number, to find a machine's runs.
+std::vector<const Record*> RecordsByNumber(const std::vector<Record>& records) {
+  std::vector<const Record*> byNumber;
+  for (const Record& record : records) {
+    const auto at = static_cast<std::size_t>(record.number);
+    if (byNumber.size() <= at) byNumber.resize(at + 1, nullptr);
+    byNumber[at] = &record;
+  }
+  return byNumber;
+}
+
+// The times of each run of the machine.
+RunTimes RunsOf(const Machine& machine, const std::vector<const Record*>& byNumber) {
+  RunTimes runs;
+  for (int number : machine.records) {
+    std::array<double, kPhaseCount> times{};
+    std::copy_n(byNumber[static_cast<std::size_t>(number)]->times.begin(), kPhaseCount,
+                times.begin());
+    runs.push_back(times);
+  }
+  return runs;
+}
+
 }  // namespace
 
 ReportOrError BuildReport(Collection collection, const Options& options) {
@@ -46,8 +69,15 @@ ReportOrError BuildReport(Collection collection, const Options& options) {
                         ": Das ist die Basis; eine andere wählt --basis.";
     return result;
   }
+  const Machine& baseline = report.MachineNumber(report.baseline);
+  const std::vector<const Record*> byNumber = RecordsByNumber(report.collection.records);
+  const RunTimes baselineRuns = RunsOf(baseline, byNumber);
   for (const Machine& machine : report.machines) {
-    report.comparisons.push_back(Compare(report.MachineNumber(report.baseline), machine));
+    const Significance significance =
+        machine.number == report.baseline || machine.records.size() < kTestedRuns
+            ? Significance{}
+            : BootstrapSignificance(baselineRuns, RunsOf(machine, byNumber));
+    report.comparisons.push_back(Compare(baseline, machine, significance));
   }
   report.ranking = Rank(report.comparisons);
   if (options.compared) {
