@@ -1,6 +1,7 @@
 #include "driver/description.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "driver/record.h"
@@ -31,21 +32,21 @@ std::string ProcessorCountText() {
 
 struct DescriptionItem {
   TextId label;
-  std::string (*obtain)();
+  std::function<std::string()> obtain;
 };
-
-constexpr std::array<DescriptionItem, 5> kItems = {{
-    {TextId::kVendorLabel, GetProcessorVendor},
-    {TextId::kNameLabel, GetProcessorName},
-    {TextId::kClockRateLabel, ClockRateText},
-    {TextId::kCountLabel, ProcessorCountText},
-    {TextId::kSystemLabel, GetWindowsName},
-}};
 
 }  // namespace
 
-void DescribeMachine(TextStream& console, ResultsFile& results) {
-  for (const DescriptionItem& item : kItems) {
+void DescribeMachine(TextStream& console, ResultsFile& results,
+                     const PlatformVersionInfo& version) {
+  const std::array<DescriptionItem, 5> items = {{
+      {TextId::kVendorLabel, GetProcessorVendor},
+      {TextId::kNameLabel, GetProcessorName},
+      {TextId::kClockRateLabel, ClockRateText},
+      {TextId::kCountLabel, ProcessorCountText},
+      {TextId::kSystemLabel, [&version] { return GetWindowsName(version); }},
+  }};
+  for (const DescriptionItem& item : items) {
     Print(console, {DriverText(item.label)});
     std::string text = item.obtain();
     PrintLine(console, {text});

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "driver/record.h"
+#include "probe/platform_version.h"
 #include "runtime/text/text_stream.h"
 
 namespace zaveredo {
 
-void DescribeMachine(TextStream& console, ResultsFile& results);
+void DescribeMachine(TextStream& console, ResultsFile& results, const PlatformVersionInfo& version);
 
 }  // namespace zaveredo

@@ -12,8 +12,8 @@ namespace zaveredo {
 int RunProgram(std::int32_t elementCount) {
   try {
     // Inside the handler too: an error before the machinery is up leaves the fallback line.
-    StartUp();
-    RunBenchmark(elementCount);
+    PlatformVersionInfo version = StartUp();
+    RunBenchmark(elementCount, version);
   } catch (const Error& error) {
     ReportUnhandledError(error);
   } catch (const std::bad_alloc&) {

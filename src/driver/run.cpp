@@ -76,13 +76,13 @@ void ShowStorageLocation(TextStream& console) {
 
 }  // namespace
 
-void RunBenchmark(std::int32_t elementCount) {
+void RunBenchmark(std::int32_t elementCount, const PlatformVersionInfo& version) {
   TextStream& console = StdOutput();
   TextStream& input = StdInput();
 
   OpenResultsFile(resultsFile);
   PrintBanner(console);
-  DescribeMachine(console, resultsFile);
+  DescribeMachine(console, resultsFile, version);
   AskForInitials(console, input);
   PrintNotices(console);
 

@@ -10,15 +10,16 @@
 
 namespace zaveredo {
 
-void StartUp() {
+PlatformVersionInfo StartUp() {
   ResetFpu();
   InstallErrorMachinery();
   LoadDriverTexts();
   ReadSeparators();
   FixLocalOffset();
-  FillPlatformVersion();
+  PlatformVersionInfo version = QueryPlatformVersion();
   // The termination sequence releases the arrays first, on the normal end and after an error.
   SetProgramFinalization(ReleaseAllArrays);
+  return version;
 }
 
 }  // namespace zaveredo

@@ -3,8 +3,11 @@
 // separators, the platform version, and the finalization that releases the arrays.
 #pragma once
 
+#include "probe/platform_version.h"
+
 namespace zaveredo {
 
-void StartUp();
+// Returns the platform version, read here once for the whole run.
+PlatformVersionInfo StartUp();
 
 }  // namespace zaveredo

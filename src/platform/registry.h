@@ -1,5 +1,5 @@
-// The registry, read-only, after RegOpenKeyExA, RegQueryValueExA and RegCloseKey.
-// On Linux a small registry of the program's own holds the processor's description.
+// The registry, read-only, after RegOpenKeyExA, RegQueryValueExA and RegCloseKey. Windows
+// only: Linux has no registry, and the probes ask the processor itself there.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,6 @@ inline constexpr HKey kHkeyCurrentUser = 0x80000001u;
 inline constexpr HKey kHkeyLocalMachine = 0x80000002u;
 
 inline constexpr std::uint32_t kKeyRead = 0x20019u;
-inline constexpr std::uint32_t kKeyAllAccess = 0xF003Fu;
 
 inline constexpr std::uint32_t kRegNone = 0;
 inline constexpr std::uint32_t kRegSz = 1;

@@ -4,8 +4,6 @@
 
 namespace zaveredo {
 
-PlatformVersionInfo PlatformVersion;
-
 PlatformVersionInfo PlatformVersionFrom(const platform::OsVersionInfo& info) {
   PlatformVersionInfo version;
   // The fields keep their bits: the platform reports them unsigned, the record holds them

@@ -15,9 +15,6 @@ struct PlatformVersionInfo {
   std::string ServicePack;  // empty when there is none
 };
 
-// Process-wide, filled by FillPlatformVersion and not changed afterwards.
-extern PlatformVersionInfo PlatformVersion;
-
 // The record a successful version query gives: the service pack up to its first NUL, at most
 // 128 characters.
 PlatformVersionInfo PlatformVersionFrom(const platform::OsVersionInfo& info);

@@ -1,6 +1,6 @@
 // The processor as the machine description shows it: vendor, name and count.
-// The texts come from the registry key of processor 0; the probes keep no state and print
-// nothing.
+// On Windows the texts come from the registry key of processor 0, on Linux from CPUID in the
+// same form; the probes keep no state and print nothing.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +8,8 @@
 
 namespace zaveredo {
 
-// "VendorIdentifier"; empty when the key or value is missing. Raises ERegistryException
-// for a value that is not a string or cannot be read.
+// "VendorIdentifier"; empty when the key or value is missing. On Windows raises
+// ERegistryException for a value that is not a string or cannot be read.
 std::string GetProcessorVendor();
 
 // "ProcessorNameString" + "/" + "Identifier": the slash is always there. Raises as above.

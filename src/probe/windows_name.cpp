@@ -1,7 +1,6 @@
 #include "probe/windows_name.h"
 
 #include "platform/system.h"
-#include "probe/platform_version.h"
 
 namespace zaveredo {
 
@@ -53,14 +52,14 @@ const char* NameOf(const PlatformVersionInfo& version) {
 
 }  // namespace
 
-void FillPlatformVersion() {
+PlatformVersionInfo QueryPlatformVersion() {
   platform::OsVersionInfo info;
-  if (platform::GetVersionEx(&info)) PlatformVersion = PlatformVersionFrom(info);
+  return platform::GetVersionEx(&info) ? PlatformVersionFrom(info) : PlatformVersionInfo{};
 }
 
-std::string GetWindowsName() {
-  std::string name = NameOf(PlatformVersion);
-  if (!PlatformVersion.ServicePack.empty()) name += " " + PlatformVersion.ServicePack;
+std::string GetWindowsName(const PlatformVersionInfo& version) {
+  std::string name = NameOf(version);
+  if (!version.ServicePack.empty()) name += " " + version.ServicePack;
   return name;
 }
 

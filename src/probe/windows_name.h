@@ -4,14 +4,16 @@
 
 #include <string>
 
+#include "probe/platform_version.h"
+
 namespace zaveredo {
 
-// Queries the platform's version once, at start-up; a failed query leaves the record at its
-// starting values (platform 0, no service pack).
-void FillPlatformVersion();
+// The platform's version as its query reports it, asked once at start-up; a failed query
+// gives the starting values (platform 0, no service pack).
+PlatformVersionInfo QueryPlatformVersion();
 
-// The name for PlatformVersion ("Unbekannte Version" outside the table), followed by one
-// blank and the service pack when there is one. Makes no platform call.
-std::string GetWindowsName();
+// The version's name ("Unbekannte Version" outside the table), followed by one blank and the
+// service pack when there is one. Makes no platform call.
+std::string GetWindowsName(const PlatformVersionInfo& version);
 
 }  // namespace zaveredo

@@ -48,13 +48,13 @@ class DescriptionTest : public ::testing::Test {
 };
 
 TEST_F(DescriptionTest, EachItemIsPrintedOnItsLabelledLineAndRecordedWithItsSemicolon) {
-  FillPlatformVersion();
-  DescribeMachine(console, results_);
+  PlatformVersionInfo version = QueryPlatformVersion();
+  DescribeMachine(console, results_, version);
   CloseTextStream(console);
   CloseTextStream(results_.stream);
 
   const std::string items[] = {GetProcessorVendor(), GetProcessorName(), "2594",
-                               std::to_string(GetProcessorCount()), GetWindowsName()};
+                               std::to_string(GetProcessorCount()), GetWindowsName(version)};
   EXPECT_EQ(FileBytes("console.txt"), "Hersteller des Prozessors  : " + items[0] + "\r\n" +
                                           "Name des Prozessors        : " + items[1] + "\r\n" +
                                           "Takt des Prozessors in MHz : " + items[2] + "\r\n" +
@@ -65,7 +65,7 @@ TEST_F(DescriptionTest, EachItemIsPrintedOnItsLabelledLineAndRecordedWithItsSemi
 }
 
 TEST_F(DescriptionTest, TheClockRateLabelStandsBeforeTheMeasurementStarts) {
-  DescribeMachine(console, results_);
+  DescribeMachine(console, results_, PlatformVersionInfo{});
   CloseTextStream(console);
   CloseTextStream(results_.stream);
   EXPECT_TRUE(consoleWhileMeasuring.ends_with("Takt des Prozessors in MHz : "))

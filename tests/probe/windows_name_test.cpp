@@ -15,21 +15,12 @@ struct VersionCase {
   const char* name;
 };
 
-// Sets PlatformVersion for one test and puts the start-up record back afterwards.
-class WindowsNameTest : public ::testing::Test {
- protected:
-  void TearDown() override { PlatformVersion = saved_; }
-  std::string NameFor(std::int32_t platform, std::int32_t major, std::int32_t minor,
-                      std::string servicePack = "") {
-    PlatformVersion = PlatformVersionInfo{platform, major, minor, std::move(servicePack)};
-    return GetWindowsName();
-  }
+std::string NameFor(std::int32_t platform, std::int32_t major, std::int32_t minor,
+                    std::string servicePack = "") {
+  return GetWindowsName(PlatformVersionInfo{platform, major, minor, std::move(servicePack)});
+}
 
- private:
-  PlatformVersionInfo saved_ = PlatformVersion;
-};
-
-TEST_F(WindowsNameTest, EveryRowOfTheTable) {
+TEST(WindowsNameTest, EveryRowOfTheTable) {
   const VersionCase rows[] = {
       {1, 4, 0, "Windows 95"},       {1, 4, 10, "Windows 98"},         {1, 4, 90, "Windows Me"},
       {2, 3, 51, "Windows NT 3.51"}, {2, 4, 0, "Windows NT 4"},        {2, 5, 0, "Windows 2000"},
@@ -40,7 +31,7 @@ TEST_F(WindowsNameTest, EveryRowOfTheTable) {
         << row.platform << " " << row.major << "." << row.minor;
 }
 
-TEST_F(WindowsNameTest, VersionsNextToTheTableAreUnknown) {
+TEST(WindowsNameTest, VersionsNextToTheTableAreUnknown) {
   const VersionCase outside[] = {
       {2, 3, 50, ""}, {2, 3, 10, ""}, {2, 4, 10, ""}, {2, 5, 3, ""}, {2, 6, 0, ""}, {1, 4, 1, ""},
       {1, 5, 0, ""},  {1, 3, 51, ""}, {2, 4, 90, ""}, {0, 5, 1, ""}, {3, 4, 0, ""}, {0, 0, 0, ""},
@@ -50,7 +41,7 @@ TEST_F(WindowsNameTest, VersionsNextToTheTableAreUnknown) {
         << row.platform << " " << row.major << "." << row.minor;
 }
 
-TEST_F(WindowsNameTest, ServicePackFollowsAfterOneBlankExactlyAsStored) {
+TEST(WindowsNameTest, ServicePackFollowsAfterOneBlankExactlyAsStored) {
   EXPECT_EQ(NameFor(2, 5, 1, "Service Pack 2"), "Windows XP Service Pack 2");
   EXPECT_EQ(NameFor(2, 6, 0, "Service Pack 1"), "Unbekannte Version Service Pack 1");
   EXPECT_EQ(NameFor(1, 4, 10, " A "), "Windows 98  A ");

@@ -1,4 +1,4 @@
-// What the processor says of itself through CPUID, for the Linux registry.
+// What the processor says of itself through CPUID: on Linux, its vendor, name and identifier.
 #pragma once
 
 #include <cstdint>

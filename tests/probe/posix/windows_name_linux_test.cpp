@@ -3,17 +3,13 @@
 
 #include <string>
 
-#include "probe/platform_version.h"
 #include "probe/windows_name.h"
 
 namespace zaveredo {
 namespace {
 
 TEST(WindowsNameLinuxTest, LinuxIsAnUnknownVersionWithTheKernelAsServicePack) {
-  PlatformVersionInfo saved = PlatformVersion;
-  FillPlatformVersion();
-  std::string name = GetWindowsName();
-  PlatformVersion = saved;
+  std::string name = GetWindowsName(QueryPlatformVersion());
   utsname names;
   ASSERT_EQ(uname(&names), 0);
   EXPECT_EQ(name, std::string("Unbekannte Version ") + names.sysname + " " + names.release);

@@ -1,6 +1,6 @@
 // The registry reader on the real registry: values written with the registry's own write
 // calls under a key of the test's own, read back the way the probes read them.
-#include "probe/registry_reader.h"
+#include "probe/win32/registry_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ class Win32RegistryReader : public ::testing::Test {
 
   // A reader as the probes make one, on the test key below HKEY_CURRENT_USER.
   std::string Read(const std::string& name) {
-    TRegistry registry(platform::kKeyRead);
+    RegistryReader registry(platform::kHkeyCurrentUser);
     EXPECT_TRUE(registry.OpenKey(key_.Path()));
     return registry.ReadString(name);
   }
@@ -57,19 +57,18 @@ TEST_F(Win32RegistryReader, OtherTypesRaiseWithTheValueName) {
   EXPECT_EQ(ErrorOf("Bytes"), platform::Utf8ToAnsi("Ungültiger Datentyp für 'Bytes'"));
 }
 
-TEST_F(Win32RegistryReader, OpensRelativeToTheOpenKeyOrFromTheRoot) {
-  TRegistry registry(platform::kKeyRead);
-  ASSERT_TRUE(registry.OpenKey(key_.Path()));
-  ASSERT_TRUE(registry.OpenKey("Child"));
+TEST_F(Win32RegistryReader, AKeyThatFailsToOpenLeavesTheOpenOneInPlace) {
+  RegistryReader registry(platform::kHkeyCurrentUser);
+  ASSERT_TRUE(registry.OpenKey(key_.Path() + "\\Child"));
   EXPECT_EQ(registry.ReadString("Plain"), "child");
-  EXPECT_FALSE(registry.OpenKey("Child"));
-  ASSERT_TRUE(registry.OpenKey("\\" + key_.Path()));
+  EXPECT_FALSE(registry.OpenKey(key_.Path() + "\\Child\\Child"));
+  EXPECT_EQ(registry.ReadString("Plain"), "child");
+  ASSERT_TRUE(registry.OpenKey(key_.Path()));
   EXPECT_EQ(registry.ReadString("Embedded"), "ab");
 }
 
 TEST_F(Win32RegistryReader, NoOpenKeyReadsAsEmpty) {
-  TRegistry registry(platform::kKeyRead);
-  registry.SetRootKey(platform::kHkeyLocalMachine);
+  RegistryReader registry(platform::kHkeyLocalMachine);
   EXPECT_FALSE(registry.OpenKey("Hardware\\No Such Key"));
   EXPECT_EQ(registry.ReadString("VendorIdentifier"), "");
 }

@@ -5,20 +5,19 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/windows_api.h"
-#include "probe/platform_version.h"
 
 namespace zaveredo {
 namespace {
 
 TEST(Win32WindowsName, NamesTheVersionThePlatformReports) {
-  FillPlatformVersion();
+  PlatformVersionInfo version = QueryPlatformVersion();
   DWORD packed = ::GetVersion();
-  EXPECT_EQ(PlatformVersion.Major, static_cast<std::int32_t>(packed & 0xFF));
-  EXPECT_EQ(PlatformVersion.Minor, static_cast<std::int32_t>((packed >> 8) & 0xFF));
-  if (PlatformVersion.Major != 5 || PlatformVersion.Minor != 1) {
-    GTEST_SKIP() << "not an XP prefix: " << GetWindowsName();
+  EXPECT_EQ(version.Major, static_cast<std::int32_t>(packed & 0xFF));
+  EXPECT_EQ(version.Minor, static_cast<std::int32_t>((packed >> 8) & 0xFF));
+  if (version.Major != 5 || version.Minor != 1) {
+    GTEST_SKIP() << "not an XP prefix: " << GetWindowsName(version);
   }
-  EXPECT_EQ(GetWindowsName(), "Windows XP Service Pack 3");
+  EXPECT_EQ(GetWindowsName(version), "Windows XP Service Pack 3");
 }
 
 }  // namespace

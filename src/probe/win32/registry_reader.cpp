@@ -1,4 +1,4 @@
-#include "probe/registry_reader.h"
+#include "probe/win32/registry_reader.h"
 
 #include "platform/codepage.h"
 #include "runtime/errors/errors.h"
@@ -26,43 +26,27 @@ std::int32_t QueryDataSize(platform::HKey key, const std::string& name) {
 
 }  // namespace
 
-TRegistry::TRegistry(std::uint32_t access) : access_(access) {}
-
-TRegistry::~TRegistry() {
+RegistryReader::~RegistryReader() {
   CloseKey();
 }
 
-void TRegistry::SetRootKey(platform::HKey root) {
-  if (root == root_) return;
-  root_ = root;
-  CloseKey();
-}
-
-void TRegistry::CloseKey() {
+void RegistryReader::CloseKey() {
   if (current_ == platform::kNullKey) return;
   platform::RegCloseKey(current_);
   current_ = platform::kNullKey;
-  currentPath_.clear();
 }
 
-bool TRegistry::OpenKey(const std::string& path) {
-  bool relative = path.empty() || path.front() != '\\';
-  std::string subKey = relative ? path : path.substr(1);
-  bool fromOpenKey = relative && current_ != platform::kNullKey;
+bool RegistryReader::OpenKey(const std::string& path) {
   platform::HKey opened = platform::kNullKey;
-  if (platform::RegOpenKeyEx(fromOpenKey ? current_ : root_, subKey.c_str(), access_, &opened) !=
+  if (platform::RegOpenKeyEx(root_, path.c_str(), platform::kKeyRead, &opened) !=
       platform::kErrorSuccess)
     return false;
-  std::string newPath = fromOpenKey && !subKey.empty() ? currentPath_ + '\\' + subKey
-                        : fromOpenKey                  ? currentPath_
-                                                       : subKey;
   CloseKey();
   current_ = opened;
-  currentPath_ = std::move(newPath);
   return true;
 }
 
-std::string TRegistry::ReadString(const std::string& name) {
+std::string RegistryReader::ReadString(const std::string& name) {
   std::int32_t size = QueryDataSize(current_, name);
   if (size <= 0) return std::string();
   std::string text(static_cast<std::size_t>(size), '\0');
