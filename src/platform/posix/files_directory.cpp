@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/posix/last_error.h"
+#include "platform/posix/stat_name.h"
 
 namespace zaveredo::platform {
 namespace {
@@ -64,8 +65,7 @@ std::string GetCurrentDirectory(bool* removed) {
 // No wildcards: the program asks only for plain names.
 bool FindFirstFile(const char* path, bool* isDirectory) {
   struct stat info;
-  if (path[0] == '\0' || ::stat(path, &info) != 0) {
-    posix::SetLastErrorFromErrno(path[0] == '\0' ? ENOENT : errno);
+  if (!posix::StatName(path, &info)) {
     *isDirectory = false;
     return false;
   }

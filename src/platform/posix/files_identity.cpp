@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "platform/posix/last_error.h"
+#include "platform/posix/stat_name.h"
 
 namespace zaveredo::platform {
 namespace {
@@ -27,10 +28,7 @@ bool GetFileId(Handle handle, FileId* id) {
 
 bool GetFileIdOfName(const char* path, FileId* id) {
   struct stat info;
-  if (path[0] == '\0' || ::stat(path, &info) != 0) {
-    posix::SetLastErrorFromErrno(path[0] == '\0' ? ENOENT : errno);
-    return false;
-  }
+  if (!posix::StatName(path, &info)) return false;
   *id = IdOf(info);
   return true;
 }
