@@ -9,9 +9,9 @@
 #include <random>
 #include <string>
 
-#include "auswertung/collection.h"
-#include "auswertung/render.h"
-#include "auswertung/report.h"
+#include "auswertung/formats/render.h"
+#include "auswertung/model/collection.h"
+#include "auswertung/model/report.h"
 
 namespace zaveredo::auswertung {
 namespace {

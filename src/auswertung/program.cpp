@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "auswertung/command_line.h"
-#include "auswertung/render.h"
+#include "auswertung/formats/render.h"
 #include "platform/file_identity.h"
 
 namespace zaveredo::auswertung {

@@ -1,12 +1,12 @@
 // Machines from runs, medians and spread, and the geometric means against the baseline.
-#include "auswertung/comparison.h"
+#include "auswertung/model/comparison.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "auswertung/machines.h"
-#include "auswertung/statistics.h"
+#include "auswertung/model/machines.h"
+#include "auswertung/model/statistics.h"
 
 namespace zaveredo::auswertung {
 namespace {

@@ -1,9 +1,9 @@
 // Time fields, whole numbers, record lines and the two character sets.
 #include <gtest/gtest.h>
 
-#include "auswertung/record_lines.h"
-#include "auswertung/text_decoding.h"
-#include "auswertung/time_field.h"
+#include "auswertung/read/record_lines.h"
+#include "auswertung/read/text_decoding.h"
+#include "auswertung/read/time_field.h"
 
 namespace zaveredo::auswertung {
 namespace {

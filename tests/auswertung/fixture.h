@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "auswertung/collection.h"
+#include "auswertung/model/collection.h"
 #include "tests/driver/temp_directory.h"
 
 namespace zaveredo::auswertung::test_support {

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "auswertung/render.h"
-#include "auswertung/text_decoding.h"
+#include "auswertung/formats/render.h"
+#include "auswertung/read/text_decoding.h"
 #include "tests/auswertung/fixture.h"
 
 namespace zaveredo::auswertung {

@@ -1,5 +1,5 @@
 // Processor labels, and the Übersicht and the index chart of 30 different machines.
-#include "auswertung/processor_label.h"
+#include "auswertung/views/processor_label.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "auswertung/text_decoding.h"
+#include "auswertung/read/text_decoding.h"
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
 

@@ -1,10 +1,10 @@
 // Records as runs leave them: complete, cut short, with ";" inside a text, or not ours.
-#include "auswertung/record_parser.h"
+#include "auswertung/read/record_parser.h"
 
 #include <gtest/gtest.h>
 
-#include "auswertung/collection.h"
-#include "auswertung/record_lines.h"
+#include "auswertung/model/collection.h"
+#include "auswertung/read/record_lines.h"
 #include "tests/auswertung/fixture.h"
 
 namespace zaveredo::auswertung {

@@ -1,5 +1,5 @@
 // The bootstrap over the runs: a clear difference, one inside the noise, and too few runs.
-#include "auswertung/significance.h"
+#include "auswertung/model/significance.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "auswertung/collection.h"
-#include "auswertung/render.h"
-#include "auswertung/report.h"
+#include "auswertung/formats/render.h"
+#include "auswertung/model/collection.h"
+#include "auswertung/model/report.h"
 
 namespace zaveredo::auswertung {
 namespace {

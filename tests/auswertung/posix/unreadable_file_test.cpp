@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "auswertung/collection.h"
+#include "auswertung/model/collection.h"
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
 

@@ -1,0 +1,124 @@
+#include "auswertung/model/significance.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "auswertung/model/statistics.h"
+
+namespace zaveredo::auswertung {
+namespace {
+
+constexpr int kResamples = 1000;
+// A machine of thousands of runs would cost seconds: at most this many, spread evenly over its
+// runs, are resampled. Fewer runs give a wider interval, so the cap errs towards "im Rauschen".
+constexpr std::size_t kMostResampledRuns = 20;
+constexpr double kTail = 0.025;  // each side of the 95 % interval
+
+// splitmix64: small, and the same numbers on every platform and library, which the
+// distributions of <random> do not promise.
+class Draws {
+ public:
+  std::size_t Below(std::size_t count) {
+    state_ += 0x9E3779B97F4A7C15u;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    z ^= z >> 31;
+    return static_cast<std::size_t>((z >> 32) * count >> 32);
+  }
+
+ private:
+  std::uint64_t state_ = 20;
+};
+
+// A machine's runs with, per phase, the runs in the order of their times: a resample's median
+// is then found by walking that order with the number of times each run was drawn, without
+// sorting anything per resample.
+struct SortedRuns {
+  explicit SortedRuns(RunTimes runs) : runs(std::move(runs)) {
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+      std::vector<std::size_t>& order = orders[phase];
+      order.resize(this->runs.size());
+      for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+      std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return this->runs[a][phase] < this->runs[b][phase];
+      });
+    }
+  }
+  RunTimes runs;
+  std::array<std::vector<std::size_t>, kPhaseCount> orders;
+};
+
+// The time of the run at `rank` (0-based) among the drawn runs of a phase.
+double AtRank(const SortedRuns& sorted, int phase, const std::vector<int>& drawn, int rank) {
+  int seen = 0;
+  for (std::size_t run : sorted.orders[phase]) {
+    seen += drawn[run];
+    if (seen > rank) return sorted.runs[run][phase];
+  }
+  return sorted.runs[sorted.orders[phase].back()][phase];
+}
+
+// The phase medians of as many runs as there are, drawn with replacement.
+std::array<double, kPhaseCount> ResampledMedians(const SortedRuns& sorted, Draws& draws) {
+  const std::size_t count = sorted.runs.size();
+  std::vector<int> drawn(count, 0);
+  for (std::size_t i = 0; i < count; ++i) ++drawn[draws.Below(count)];
+  const int upper = static_cast<int>(count / 2);
+  std::array<double, kPhaseCount> medians{};
+  for (int phase = 0; phase < kPhaseCount; ++phase) {
+    medians[phase] = AtRank(sorted, phase, drawn, upper);
+    if (count % 2 == 0)
+      medians[phase] = (AtRank(sorted, phase, drawn, upper - 1) + medians[phase]) / 2;
+  }
+  return medians;
+}
+
+// The percentile interval; none when a phase had no ratio in some resample.
+std::optional<Interval> PercentileInterval(std::vector<double>& samples) {
+  if (samples.size() != kResamples) return std::nullopt;
+  const auto at = [&](double share) {
+    const auto rank = static_cast<std::ptrdiff_t>(share * (kResamples - 1) + 0.5);
+    std::nth_element(samples.begin(), samples.begin() + rank, samples.end());
+    return samples[static_cast<std::size_t>(rank)];
+  };
+  return Interval{at(kTail), at(1 - kTail)};
+}
+
+RunTimes EvenlySpread(const RunTimes& runs) {
+  if (runs.size() <= kMostResampledRuns) return runs;
+  RunTimes kept;
+  for (std::size_t i = 0; i < kMostResampledRuns; ++i) {
+    kept.push_back(runs[i * runs.size() / kMostResampledRuns]);
+  }
+  return kept;
+}
+
+}  // namespace
+
+Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& other) {
+  Significance result;
+  if (baseline.size() < kTestedRuns || other.size() < kTestedRuns) return result;
+  const SortedRuns base(EvenlySpread(baseline)), others(EvenlySpread(other));
+  Draws draws;
+  std::array<std::vector<double>, kPhaseCount> ratios;
+  std::vector<double> geomeans;
+  for (int resample = 0; resample < kResamples; ++resample) {
+    const auto baseTimes = ResampledMedians(base, draws);
+    const auto times = ResampledMedians(others, draws);
+    std::vector<double> all;
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+      if (baseTimes[phase] <= 0 || times[phase] <= 0) continue;
+      ratios[phase].push_back(baseTimes[phase] / times[phase]);
+      all.push_back(ratios[phase].back());
+    }
+    if (const auto mean = GeometricMean(all)) geomeans.push_back(*mean);
+  }
+  for (int phase = 0; phase < kPhaseCount; ++phase) {
+    result.ratios[phase] = PercentileInterval(ratios[phase]);
+  }
+  result.geomean = PercentileInterval(geomeans);
+  return result;
+}
+
+}  // namespace zaveredo::auswertung
