@@ -3,13 +3,14 @@
 // The two fills draw their bound 2^31 - 1 twice per element through the general power routine
 // and TruncToInt64, as the measured work prescribes.
 //
-// On the Zen 3 machine these loops were measured on, a fill ran at about 30 or about 160 ns per
-// element depending on the physical pages that held its code and the power routine's code, so
-// the result changed with every link, and even between identical copies of one executable.
-// Placed together in one block that starts on a page boundary, in a fixed order (Power,
-// FillComp, FillInt64), the three share one page and only their offsets inside it count, which
-// the build fixes and tools/check-codegen.sh checks in the linked programs. docs/performance.md
-// has the measurements.
+// On the AMD processors these loops were measured on, a loop with control-word loads (fldcw)
+// runs up to seven times slower when those loads lie at certain code addresses: which ones
+// depends on the addresses of all of them, here Power's pair and the fill's two pairs, not on
+// the data, the stores or the calls. So the three have fixed places: one block that starts a
+// page, Power at its start, FillComp at +0x200 and FillInt64 at +0x400, whatever the size of
+// the code before them (up to 0x200 bytes each). tools/check-codegen.sh checks those offsets
+// and every control-word load's place in the linked programs. docs/performance.md has the
+// measurements.
 #include <cstdint>
 
 #include "runtime/errors/checked.h"
@@ -25,7 +26,8 @@
 
 // The block's sections sort by name: the empty page-aligned start first, then Power, FillComp
 // and FillInt64. The start is an empty section of its own because a Windows object pads an
-// aligned section to its alignment, which would push the rest onto the next page.
+// aligned section to its alignment, which would push the rest onto the next page. That padding
+// is why the two fills have the same alignment: FillComp's section ends on the next slot.
 #if defined(_WIN32)
 #define ZAV_WIDE_FILL_SECTION(order) ".text$zaveredo_wide_" order
 #define ZAV_WIDE_FILL_PAGE_START \
@@ -37,6 +39,8 @@
 #endif
 
 #define ZAV_WIDE_FILL_CODE(order) gnu::section(ZAV_WIDE_FILL_SECTION(order))
+// The fills' slots: every 0x200 bytes after the page start.
+#define ZAV_WIDE_FILL_SLOT gnu::aligned(0x200)
 
 namespace zaveredo {
 
@@ -106,7 +110,7 @@ asm(ZAV_WIDE_FILL_PAGE_START);
   return ExponentialPower(base, exponent);
 }
 
-[[ZAV_WIDE_FILL_CODE("2"), gnu::aligned(64)]] void FillComp() {
+[[ZAV_WIDE_FILL_CODE("2"), ZAV_WIDE_FILL_SLOT]] void FillComp() {
   FillLoop([](std::int32_t i) {
     std::int64_t v = DrawWide();
     DynamicArray& array = ArrayOf(ElementType::kComp);
@@ -115,7 +119,7 @@ asm(ZAV_WIDE_FILL_PAGE_START);
   });
 }
 
-[[ZAV_WIDE_FILL_CODE("3"), gnu::aligned(64)]] void FillInt64() {
+[[ZAV_WIDE_FILL_CODE("3"), ZAV_WIDE_FILL_SLOT]] void FillInt64() {
   FillLoop([](std::int32_t i) {
     std::int64_t v = DrawWide();
     DynamicArray& array = ArrayOf(ElementType::kInt64);
