@@ -26,7 +26,7 @@ std::vector<int> Rank(const std::vector<Comparison>& comparisons) {
 }
 
 // The records by their number, to find a machine's runs.
-std::vector<const Record*> RecordsByNumber(const std::vector<Record>& records) {
+std::vector<const Record*> RecordsByNumber(const Records& records) {
   std::vector<const Record*> byNumber;
   for (const Record& record : records) {
     const auto at = static_cast<std::size_t>(record.number);
@@ -40,9 +40,9 @@ std::vector<const Record*> RecordsByNumber(const std::vector<Record>& records) {
 RunTimes RunsOf(const Machine& machine, const std::vector<const Record*>& byNumber) {
   RunTimes runs;
   for (int number : machine.records) {
+    const Record& run = *byNumber[static_cast<std::size_t>(number)];
     std::array<double, kPhaseCount> times{};
-    std::copy_n(byNumber[static_cast<std::size_t>(number)]->times.begin(), kPhaseCount,
-                times.begin());
+    for (std::size_t phase = 0; phase < times.size(); ++phase) times[phase] = run.times[phase];
     runs.push_back(times);
   }
   return runs;

@@ -6,15 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "auswertung/read/machine_description.h"
+
 namespace zaveredo::auswertung {
 
+// One reading of the header pieces.
 struct HeaderPlacement {
-  std::string vendor;
-  std::string processor;
-  long long mhz = 0;
-  long long processors = 0;
-  std::string os;
-  std::string initials;
+  MachineDescription description;
   int splitsInProcessor = 0;  // ";" that belong to each text
   int splitsInOs = 0;
   int splitsInInitials = 0;
