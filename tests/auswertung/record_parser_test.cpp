@@ -173,6 +173,26 @@ TEST(RecordParserTest, FilesJoinedWithoutALineBreakGiveBackEachRecord) {
   }
 }
 
+TEST(RecordParserTest, TimesBeyondThirtyTwoBitsStayExact) {
+  // 500.000 s does not fit in 32 bits of 1/10,000 s; a copy keeps the times it was made with.
+  std::string times = Times();
+  times.replace(times.find("0,0003"), 6, "500.000,0003");
+  const ParsedRecord record = ParseRecordLine(kDescription + "AHX;" + times);
+  ASSERT_EQ(record.state, RecordState::kComplete);
+  EXPECT_EQ(record.times.Ticks(2), 5'000'000'003LL);
+  EXPECT_EQ(record.times.Ticks(31), 32);
+  RecordTimes copy = record.times;
+  EXPECT_EQ(copy, record.times);
+  RecordTimes shorter;
+  for (std::size_t phase = 0; phase < 31; ++phase) shorter.push_back(record.times.Ticks(phase));
+  RecordTimes longer = shorter;
+  longer.push_back(7);
+  EXPECT_EQ(shorter.size(), 31u);
+  EXPECT_EQ(longer.Ticks(30), 31);
+  EXPECT_EQ(longer.Ticks(31), 7);
+  EXPECT_FALSE(longer == record.times);
+}
+
 TEST(RecordParserTest, FieldsThatCannotBePlacedMakeTheRecordUnreadable) {
   // Mixed separators.
   std::string mixed = Times();

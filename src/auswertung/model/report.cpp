@@ -36,11 +36,13 @@ std::vector<const Record*> RecordsByNumber(const Records& records) {
   return byNumber;
 }
 
-// The times of each run of the machine.
+// The times of the runs of the machine that the test resamples.
 RunTimes RunsOf(const Machine& machine, const std::vector<const Record*>& byNumber) {
   RunTimes runs;
-  for (int number : machine.records) {
-    const Record& run = *byNumber[static_cast<std::size_t>(number)];
+  const std::size_t count = machine.records.size();
+  for (std::size_t i = 0; i < std::min(count, kMostResampledRuns); ++i) {
+    const auto number = static_cast<std::size_t>(machine.records[ResampledRun(i, count)]);
+    const Record& run = *byNumber[number];
     std::array<double, kPhaseCount> times{};
     for (std::size_t phase = 0; phase < times.size(); ++phase) times[phase] = run.times[phase];
     runs.push_back(times);

@@ -9,9 +9,6 @@ namespace zaveredo::auswertung {
 namespace {
 
 constexpr int kResamples = 1000;
-// A machine of thousands of runs would cost seconds: at most this many, spread evenly over its
-// runs, are resampled. Fewer runs give a wider interval, so the cap errs towards "im Rauschen".
-constexpr std::size_t kMostResampledRuns = 20;
 constexpr double kTail = 0.025;  // each side of the 95 % interval
 
 // splitmix64: small, and the same numbers on every platform and library, which the
@@ -89,7 +86,7 @@ RunTimes EvenlySpread(const RunTimes& runs) {
   if (runs.size() <= kMostResampledRuns) return runs;
   RunTimes kept;
   for (std::size_t i = 0; i < kMostResampledRuns; ++i) {
-    kept.push_back(runs[i * runs.size() / kMostResampledRuns]);
+    kept.push_back(runs[ResampledRun(i, runs.size())]);
   }
   return kept;
 }

@@ -13,6 +13,14 @@ namespace zaveredo::auswertung {
 
 // Fewer runs than this on either side give no interval: resampling two runs says nothing.
 inline constexpr std::size_t kTestedRuns = 3;
+// A machine of thousands of runs would cost seconds: at most this many, spread evenly over its
+// runs, are resampled. Fewer runs give a wider interval, so the cap errs towards "im Rauschen".
+inline constexpr std::size_t kMostResampledRuns = 20;
+
+// The runs of `count` that are resampled, by index: all of them up to kMostResampledRuns.
+inline std::size_t ResampledRun(std::size_t i, std::size_t count) {
+  return count <= kMostResampledRuns ? i : i * count / kMostResampledRuns;
+}
 
 // The times of each run of a machine, in phase order.
 using RunTimes = std::vector<std::array<double, kPhaseCount>>;

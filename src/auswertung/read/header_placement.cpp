@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::size_t kMostInitials = 8;
 
-using Pieces = std::vector<std::string_view>;
+using Pieces = std::span<const std::string_view>;
 
 std::string Join(const Pieces& pieces, std::size_t first, std::size_t count) {
   std::string text;
@@ -68,7 +68,7 @@ void PlaceOsAndInitials(const Pieces& pieces, HeaderPlacement base, std::size_t 
 
 }  // namespace
 
-std::vector<HeaderPlacement> PlaceHeader(const Pieces& pieces) {
+std::vector<HeaderPlacement> PlaceHeader(Pieces pieces) {
   std::vector<HeaderPlacement> out;
   if (pieces.size() < 6) return out;
   const std::size_t extra = pieces.size() - 6;

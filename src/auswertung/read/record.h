@@ -2,7 +2,6 @@
 // holds, and what reading it found.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -23,25 +22,25 @@ enum class RecordState {
 };
 
 // The times of a record's phases, in phase order; 32 when complete. Kept as the exact whole
-// numbers of 1/10,000 s the file holds, in place, as a million records must fit in memory.
+// numbers of 1/10,000 s the file holds, in place and in 32 bits (up to 429,496.7295 s), as a
+// million records must fit in memory; a record with a longer time keeps its times aside.
 class RecordTimes {
  public:
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   // Seconds of the phase.
-  double operator[](std::size_t phase) const { return static_cast<double>(ticks_[phase]) / 1e4; }
-  long long Ticks(std::size_t phase) const { return ticks_[phase]; }
+  double operator[](std::size_t phase) const { return static_cast<double>(Ticks(phase)) / 10000.0; }
+  long long Ticks(std::size_t phase) const {
+    return wide_ ? (*wide_)[phase] : static_cast<long long>(narrow_[phase]);
+  }
   // A 33rd time has no phase and is not kept.
-  void push_back(long long tenThousandths) {
-    if (count_ < kPhaseCount) ticks_[count_++] = tenThousandths;
-  }
-  bool operator==(const RecordTimes& other) const {
-    return count_ == other.count_ &&
-           std::equal(ticks_.begin(), ticks_.begin() + count_, other.ticks_.begin());
-  }
+  void push_back(long long tenThousandths);
+  bool operator==(const RecordTimes& other) const;
 
  private:
-  std::array<long long, kPhaseCount> ticks_{};
+  using Wide = std::array<long long, kPhaseCount>;
+  std::array<std::uint32_t, kPhaseCount> narrow_{};
+  std::shared_ptr<const Wide> wide_;  // once a time does not fit in 32 bits
   std::uint8_t count_ = 0;
 };
 

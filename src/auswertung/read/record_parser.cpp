@@ -24,6 +24,7 @@ using Pieces = std::vector<std::string_view>;
 // The fields closed by ";". A last piece without its ";" was cut off and is left out.
 Pieces ClosedFields(std::string_view text) {
   Pieces pieces;
+  pieces.reserve(kRecordFields);
   std::size_t start = 0;
   for (std::size_t end; (end = text.find(';', start)) != std::string_view::npos; start = end + 1) {
     pieces.push_back(text.substr(start, end - start));
@@ -102,7 +103,7 @@ ParsedRecord ParseFull(const Pieces& pieces) {
                       ".");
   }
   const std::size_t headerCount = pieces.size() - kPhaseCount;
-  auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
+  auto placements = PlaceHeader(std::span(pieces).first(headerCount));
   Times times = ReadTimes(pieces, headerCount);
   if (placements.empty()) return times.error.empty() ? Unreadable(kNoDescription) : Foreign();
   if (!times.error.empty()) {
@@ -141,7 +142,7 @@ ParsedRecord ParseCut(const Pieces& pieces) {
     if (pieces.size() - headerCount >= kPhaseCount) continue;
     Times times = ReadTimes(pieces, headerCount);
     if (!times.error.empty()) continue;
-    auto placements = PlaceHeader(Pieces(pieces.begin(), pieces.begin() + headerCount));
+    auto placements = PlaceHeader(std::span(pieces).first(headerCount));
     if (placements.empty()) continue;
     return Placed(RecordState::kIncomplete, std::move(placements), times.times);
   }
@@ -158,8 +159,10 @@ const MachineDescription& ParsedRecord::Description() const {
 }
 
 ParsedRecord ParseRecordLine(std::string_view line) {
-  const std::string text = DecodeRecordText(line);
-  const Pieces pieces = ClosedFields(text);
+  // Most records are valid UTF-8 already and are read where they lie.
+  std::string decoded;
+  if (!IsValidUtf8(line)) decoded = DecodeRecordText(line);
+  const Pieces pieces = ClosedFields(decoded.empty() ? line : std::string_view(decoded));
   if (pieces.size() < kRecordFields) return ParseCut(pieces);
   ParsedRecord record = ParseFull(pieces);
   // A record with a ";" in its description, cut short, can still hold 38 fields.
