@@ -73,12 +73,12 @@ ReportOrError BuildReport(Collection collection, const Options& options) {
   }
   const Machine& baseline = report.MachineNumber(report.baseline);
   const std::vector<const Record*> byNumber = RecordsByNumber(report.collection.records);
-  const RunTimes baselineRuns = RunsOf(baseline, byNumber);
+  BaselineTest test(RunsOf(baseline, byNumber));
   for (const Machine& machine : report.machines) {
     const Significance significance =
         machine.number == report.baseline || machine.records.size() < kTestedRuns
             ? Significance{}
-            : BootstrapSignificance(baselineRuns, RunsOf(machine, byNumber));
+            : test.Against(RunsOf(machine, byNumber));
     report.comparisons.push_back(Compare(baseline, machine, significance));
   }
   report.ranking = Rank(report.comparisons);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 
 #include "auswertung/model/statistics.h"
 
@@ -23,6 +24,8 @@ class Draws {
     z ^= z >> 31;
     return static_cast<std::size_t>((z >> 32) * count >> 32);
   }
+  // As many draws as `count` calls of Below would make.
+  void Skip(std::size_t count) { state_ += 0x9E3779B97F4A7C15u * count; }
 
  private:
   std::uint64_t state_ = 20;
@@ -93,15 +96,36 @@ RunTimes EvenlySpread(const RunTimes& runs) {
 
 }  // namespace
 
-Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& other) {
+struct BaselineTest::State {
+  explicit State(const RunTimes& baseline) : runs(baseline.size()), base(EvenlySpread(baseline)) {}
+  std::size_t runs;
+  SortedRuns base;
+  // Per number of the other machine's resampled runs: the baseline's medians of each resample.
+  std::map<std::size_t, std::vector<std::array<double, kPhaseCount>>> medians;
+};
+
+BaselineTest::BaselineTest(const RunTimes& baseline) : state_(std::make_unique<State>(baseline)) {}
+BaselineTest::~BaselineTest() = default;
+
+Significance BaselineTest::Against(const RunTimes& other) {
   Significance result;
-  if (baseline.size() < kTestedRuns || other.size() < kTestedRuns) return result;
-  const SortedRuns base(EvenlySpread(baseline)), others(EvenlySpread(other));
+  if (state_->runs < kTestedRuns || other.size() < kTestedRuns) return result;
+  const SortedRuns& base = state_->base;
+  const SortedRuns others(EvenlySpread(other));
+  // The draws alternate between the two machines, so the baseline's resamples are the same for
+  // every machine with as many resampled runs.
+  auto [known, added] = state_->medians.try_emplace(others.runs.size());
+  std::vector<std::array<double, kPhaseCount>>& baseMedians = known->second;
   Draws draws;
   std::array<std::vector<double>, kPhaseCount> ratios;
   std::vector<double> geomeans;
   for (int resample = 0; resample < kResamples; ++resample) {
-    const auto baseTimes = ResampledMedians(base, draws);
+    if (added) {
+      baseMedians.push_back(ResampledMedians(base, draws));
+    } else {
+      draws.Skip(base.runs.size());
+    }
+    const auto& baseTimes = baseMedians[static_cast<std::size_t>(resample)];
     const auto times = ResampledMedians(others, draws);
     std::vector<double> all;
     for (int phase = 0; phase < kPhaseCount; ++phase) {
@@ -116,6 +140,10 @@ Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& oth
   }
   result.geomean = PercentileInterval(geomeans);
   return result;
+}
+
+Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& other) {
+  return BaselineTest(baseline).Against(other);
 }
 
 }  // namespace zaveredo::auswertung

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,5 +41,20 @@ struct Significance {
 // Empty unless both machines have at least kTestedRuns runs. The resampling draws from a
 // generator with a fixed seed, so the same records give the same intervals every time.
 Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& other);
+
+// The same test of many machines against one baseline: the baseline's resampled medians depend
+// only on how many runs the other machine has, and are drawn once for each such number.
+class BaselineTest {
+ public:
+  explicit BaselineTest(const RunTimes& baseline);
+  ~BaselineTest();
+  BaselineTest(const BaselineTest&) = delete;
+  BaselineTest& operator=(const BaselineTest&) = delete;
+  Significance Against(const RunTimes& other);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace zaveredo::auswertung
