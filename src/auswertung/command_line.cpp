@@ -1,7 +1,8 @@
 #include "auswertung/command_line.h"
 
 #include <CLI/CLI.hpp>
-#include <map>
+
+#include "auswertung/format_names.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -10,15 +11,6 @@ constexpr const char* kName = "zaveredo2-auswertung";
 constexpr const char* kUsage =
     "Aufruf: zaveredo2-auswertung [OPTIONEN] DATEI...\n"
     "Mehr mit: zaveredo2-auswertung --help\n";
-
-const std::map<std::string, Format>& FormatNames() {
-  static const std::map<std::string, Format> names = {{"text", Format::kText},
-                                                      {"csv", Format::kCsv},
-                                                      {"json", Format::kJson},
-                                                      {"markdown", Format::kMarkdown},
-                                                      {"html", Format::kHtml}};
-  return names;
-}
 
 void GermanLabels(CLI::App& app) {
   auto formatter = app.get_formatter();
@@ -33,7 +25,7 @@ void GermanLabels(CLI::App& app) {
 
 struct RawOptions {
   std::vector<std::string> files;
-  std::string format = "text";
+  std::string format{kFormatNames.front().name};
   std::string output;
   std::string baseline;
   std::string compared;
@@ -47,8 +39,7 @@ void Describe(CLI::App& app, RawOptions& raw) {
                  "Ergebnisdateien (zaveredo2.txt) der Maschinen; - liest die Standardeingabe")
       ->required()
       ->type_name("");
-  app.add_option("--format", raw.format,
-                 "Ausgabe als text (Vorgabe), csv, json, markdown oder html")
+  app.add_option("--format", raw.format, "Ausgabe als " + FormatNameList("oder", true))
       ->type_name("FORMAT");
   app.add_option("-o", raw.output, "Ausgabe in diese Datei statt auf die Standardausgabe")
       ->type_name("DATEI");
@@ -109,12 +100,12 @@ CommandLine Checked(const RawOptions& raw) {
   options.files = raw.files;
   options.output = raw.output;
   options.types = raw.types;
-  const auto format = FormatNames().find(raw.format);
-  if (format == FormatNames().end()) {
-    return Failed("Unbekanntes Format \"" + raw.format +
-                  "\"; möglich sind text, csv, json, markdown und html.");
+  const auto format = FormatNamed(raw.format);
+  if (!format) {
+    return Failed("Unbekanntes Format \"" + raw.format + "\"; möglich sind " +
+                  FormatNameList("und", false) + ".");
   }
-  options.format = format->second;
+  options.format = *format;
   for (auto [text, target, name] : {std::tuple{&raw.baseline, &options.baseline, "--basis"},
                                     std::tuple{&raw.compared, &options.compared, "--vergleich"}}) {
     if (text->empty()) continue;

@@ -7,6 +7,9 @@ namespace zaveredo::platform {
 
 inline constexpr std::uint32_t kLocaleSDecimal = 14;
 inline constexpr std::uint32_t kLocaleSThousand = 15;
+// The sizes of the digit groups, the first (next to the decimal separator) first, as a text of
+// numbers separated by ";"; "0" or empty where digits are not grouped.
+inline constexpr std::uint32_t kLocaleSGrouping = 16;
 
 // GetLocaleInfoA(GetThreadLocale(), type, buffer, size): the number of bytes written including
 // the terminating NUL, or 0 when the value (with its NUL) does not fit or cannot be read.

@@ -11,27 +11,25 @@
 namespace zaveredo::auswertung {
 namespace {
 
-Record MakeRun(int number, const std::string& os, double fill, double sort) {
+// Times in 1/10,000 s, as the files hold them; `zeroPhase` reads 0,0000.
+Record MakeRun(int number, const std::string& os, long long fill, long long sort,
+               int zeroPhase = -1) {
   Record record;
   record.number = number;
   record.state = RecordState::kComplete;
-  record.vendor = "GenuineIntel";
-  record.processor = "P4/x86";
-  record.processors = 1;
-  record.mhz = 3000 + number;
-  record.os = os;
-  record.initials = "R" + std::to_string(number);
+  record.description = std::make_shared<const MachineDescription>(MachineDescription{
+      "GenuineIntel", "P4/x86", 3000 + number, 1, os, "R" + std::to_string(number)});
   for (int phase = 0; phase < kPhaseCount; ++phase) {
-    record.times.push_back(IsFillPhase(phase) ? fill : sort);
+    record.times.push_back(phase == zeroPhase ? 0 : IsFillPhase(phase) ? fill : sort);
   }
   return record;
 }
 
 TEST(MachinesTest, RunsOfOneMachineGiveMediansAndTheirSpread) {
-  std::vector<Record> records = {MakeRun(1, "XP", 1.0, 2.0), MakeRun(2, "Linux", 5.0, 5.0),
-                                 MakeRun(3, "XP", 1.2, 2.1), MakeRun(4, "XP", 1.05, 2.05),
-                                 MakeRun(5, "XP", 1.1, 2.0)};
-  records.push_back(MakeRun(6, "XP", 9.0, 9.0));
+  Records records = {MakeRun(1, "XP", 10000, 20000), MakeRun(2, "Linux", 50000, 50000),
+                     MakeRun(3, "XP", 12000, 21000), MakeRun(4, "XP", 10500, 20500),
+                     MakeRun(5, "XP", 11000, 20000)};
+  records.push_back(MakeRun(6, "XP", 90000, 90000));
   records.back().state = RecordState::kIncomplete;
   const std::vector<Machine> machines = GroupMachines(records);
   ASSERT_EQ(machines.size(), 2u);
@@ -40,7 +38,7 @@ TEST(MachinesTest, RunsOfOneMachineGiveMediansAndTheirSpread) {
   EXPECT_EQ(xp.initials, (std::vector<std::string>{"R1", "R3", "R4", "R5"}));
   EXPECT_DOUBLE_EQ(xp.times[0], (1.05 + 1.1) / 2);
   EXPECT_DOUBLE_EQ(xp.times[1], (2.0 + 2.05) / 2);
-  EXPECT_EQ(xp.mhz, 3004);  // (3003 + 3004) / 2, rounded half away from zero
+  EXPECT_EQ(xp.description.mhz, 3004);  // (3003 + 3004) / 2, rounded half away from zero
   EXPECT_DOUBLE_EQ(xp.spread[0].min, 1.0);
   EXPECT_DOUBLE_EQ(xp.spread[0].max, 1.2);
   EXPECT_TRUE(xp.spread[0].Flagged());   // 20 %
@@ -53,7 +51,7 @@ TEST(MachinesTest, RunsOfOneMachineGiveMediansAndTheirSpread) {
 TEST(ComparisonTest, GeometricMeansMatchAHandComputation) {
   // Fills: baseline 2 s, other 1 s (ratio 2); sorts: 8 s against 1 s (ratio 8).
   const std::vector<Machine> machines =
-      GroupMachines({MakeRun(1, "Basis", 2.0, 8.0), MakeRun(2, "Andere", 1.0, 1.0)});
+      GroupMachines({MakeRun(1, "Basis", 20000, 80000), MakeRun(2, "Andere", 10000, 10000)});
   const Comparison comparison = Compare(machines[0], machines[1]);
   EXPECT_NEAR(*comparison.geomeanFill, 2.0, 1e-12);
   EXPECT_NEAR(*comparison.geomeanSort, 8.0, 1e-12);
@@ -67,9 +65,9 @@ TEST(ComparisonTest, GeometricMeansMatchAHandComputation) {
 }
 
 TEST(ComparisonTest, APhaseOfZeroIsLeftOutAndCounted) {
-  std::vector<Record> records = {MakeRun(1, "Basis", 2.0, 8.0), MakeRun(2, "Andere", 1.0, 1.0)};
-  records[1].times[FillPhase(7)] = 0.0;  // Byte fill shorter than the clock's step
-  const std::vector<Machine> machines = GroupMachines(records);
+  // Byte fill shorter than the clock's step.
+  const std::vector<Machine> machines = GroupMachines(
+      {MakeRun(1, "Basis", 20000, 80000), MakeRun(2, "Andere", 10000, 10000, FillPhase(7))});
   const Comparison comparison = Compare(machines[0], machines[1]);
   EXPECT_EQ(comparison.zeroPhases, 1);
   EXPECT_FALSE(comparison.ratios[FillPhase(7)].has_value());

@@ -49,16 +49,17 @@ std::vector<int> MachineOfRecords(const Report& report) {
 
 void AppendRecord(std::string& out, const Record& record, int machine) {
   AppendWholeNumber(out, record.number);
-  AppendField(out, record.file);
+  AppendField(out, *record.file);
   out += ',';
   if (machine > 0) AppendWholeNumber(out, machine);
   out += record.state == RecordState::kComplete ? ",ja" : ",nein";
-  AppendField(out, record.vendor);
-  AppendField(out, record.processor);
-  AppendOptional(out, record.mhz);
-  AppendOptional(out, record.processors);
-  AppendField(out, record.os);
-  AppendField(out, record.initials);
+  const MachineDescription& d = *record.description;
+  AppendField(out, d.vendor);
+  AppendField(out, d.processor);
+  AppendOptional(out, d.mhz);
+  AppendOptional(out, d.processors);
+  AppendField(out, d.os);
+  AppendField(out, d.initials);
   for (std::size_t phase = 0; phase < kPhaseCount; ++phase) {
     out += ',';
     if (phase < record.times.size()) AppendSeconds(out, record.times[phase], Decimals::kFour);

@@ -55,9 +55,11 @@ std::string OverviewTable(const Report& report, const NumberStyle& style) {
   for (int number : report.ranking) {
     const Machine& m = report.MachineNumber(number);
     out += "<tr>" + Cell(std::to_string(number), true) + Cell(InitialsText(m)) +
-           Cell(m.vendor + " " + m.processor) + Cell(std::to_string(m.mhz), true) +
-           Cell(std::to_string(m.processors), true) + Cell(m.os) +
-           Cell(std::to_string(m.records.size()), true) + Cell(TimeText(m.Sum(), style), true) +
+           Cell(m.description.vendor + " " + m.description.processor) +
+           Cell(std::to_string(m.description.mhz.value_or(0)), true) +
+           Cell(std::to_string(m.description.processors.value_or(0)), true) +
+           Cell(m.description.os) + Cell(std::to_string(m.records.size()), true) +
+           Cell(TimeText(m.Sum(), style), true) +
            Cell(RatioText(report.ComparisonOf(number).geomean, style), true) + "</tr>\n";
   }
   return out + "</table>\n";
@@ -88,7 +90,7 @@ std::string ComparisonTable(const Report& report, const NumberStyle& style) {
 // beside a number of up to three digits, so that its model number stays.
 std::string BarLabel(const Machine& machine) {
   return "Nr. " + std::to_string(machine.number) + " " +
-         FittedProcessorLabel(ProcessorLabel(machine.processor), 32);
+         FittedProcessorLabel(ProcessorLabel(machine.description.processor), 32);
 }
 
 std::string IndexSvg(const Report& report, const NumberStyle& style) {
@@ -120,7 +122,7 @@ std::string Leftovers(const Report& report) {
   std::string records, files;
   for (const Record& r : report.collection.records) {
     if (r.state == RecordState::kComplete) continue;
-    records += "<li>Nr. " + std::to_string(r.number) + " (" + HtmlEscaped(r.file) +
+    records += "<li>Nr. " + std::to_string(r.number) + " (" + HtmlEscaped(*r.file) +
                "): " + HtmlEscaped(WhyNotCompared(r)) + "</li>\n";
   }
   for (const FileError& error : report.collection.errors) {

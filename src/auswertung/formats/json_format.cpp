@@ -43,11 +43,11 @@ json SpreadJson(const PhaseSpread& spread) {
 
 json MachineJson(const Machine& machine) {
   return {{"number", machine.number},
-          {"vendor", machine.vendor},
-          {"processor", machine.processor},
-          {"processors", machine.processors},
-          {"os", machine.os},
-          {"mhz", machine.mhz},
+          {"vendor", machine.description.vendor},
+          {"processor", machine.description.processor},
+          {"processors", machine.description.processors.value_or(0)},
+          {"os", machine.description.os},
+          {"mhz", machine.description.mhz.value_or(0)},
           {"records", machine.records},
           {"times", TypeTimes([&](int p) { return Rounded(machine.times[p], 5); }, kPhaseCount)},
           {"spread", TypeTimes([&](int p) { return SpreadJson(machine.spread[p]); }, kPhaseCount)}};
@@ -80,8 +80,8 @@ void AppendMachine(std::string& out, const Machine& machine) {
   out += Dumped(MachineJson(machine));
 }
 
-template <typename Item, typename Append>
-void AppendLines(std::string& out, const std::vector<Item>& items, Append append) {
+template <typename Items, typename Append>
+void AppendLines(std::string& out, const Items& items, Append append) {
   for (std::size_t i = 0; i < items.size(); ++i) {
     out += i == 0 ? "\n" : ",\n";
     append(out, items[i]);

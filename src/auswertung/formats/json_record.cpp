@@ -91,20 +91,21 @@ void AppendJsonString(std::string& out, const std::string& text) {
 void AppendRecordJson(std::string& out, const Record& record) {
   out += "{\"number\":";
   AppendWholeNumber(out, record.number);
-  AppendField(out, "file", record.file);
+  AppendField(out, "file", *record.file);
   out += record.state == RecordState::kComplete ? ",\"complete\":true" : ",\"complete\":false";
   out += ",\"state\":\"";
   out += StateName(record.state);
   out += "\",\"notes\":";
   AppendNotes(out, record);
-  AppendField(out, "vendor", record.vendor);
-  AppendField(out, "processor", record.processor);
+  const MachineDescription& d = *record.description;
+  AppendField(out, "vendor", d.vendor);
+  AppendField(out, "processor", d.processor);
   out += ",\"mhz\":";
-  AppendOptional(out, record.mhz);
+  AppendOptional(out, d.mhz);
   out += ",\"processors\":";
-  AppendOptional(out, record.processors);
-  AppendField(out, "os", record.os);
-  AppendField(out, "initials", record.initials);
+  AppendOptional(out, d.processors);
+  AppendField(out, "os", d.os);
+  AppendField(out, "initials", d.initials);
   out += ",\"times\":";
   AppendTimes(out, record);
   out += '}';

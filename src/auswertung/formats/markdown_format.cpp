@@ -55,9 +55,11 @@ std::string Overview(const Report& report, const NumberStyle& style) {
       "rllrrlrrr");
   for (int number : report.ranking) {
     const Machine& m = report.MachineNumber(number);
-    out += Row({std::to_string(number), InitialsText(m), m.processor, std::to_string(m.mhz),
-                std::to_string(m.processors), m.os, std::to_string(m.records.size()),
-                TimeText(m.Sum(), style), RatioText(report.ComparisonOf(number).geomean, style)});
+    out += Row({std::to_string(number), InitialsText(m), m.description.processor,
+                std::to_string(m.description.mhz.value_or(0)),
+                std::to_string(m.description.processors.value_or(0)), m.description.os,
+                std::to_string(m.records.size()), TimeText(m.Sum(), style),
+                RatioText(report.ComparisonOf(number).geomean, style)});
   }
   const std::string zeroNote = ZeroPhasesNote(report);
   return out + (zeroNote.empty() ? "" : "\n" + zeroNote + "\n");
@@ -123,7 +125,7 @@ std::string Leftovers(const Report& report) {
   std::string out;
   for (const Record& r : report.collection.records) {
     if (r.state == RecordState::kComplete) continue;
-    out += "- Nr. " + std::to_string(r.number) + " (" + Cell(r.file) +
+    out += "- Nr. " + std::to_string(r.number) + " (" + Cell(*r.file) +
            "): " + Cell(WhyNotCompared(r)) + "\n";
   }
   std::string files;

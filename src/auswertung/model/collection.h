@@ -2,8 +2,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "auswertung/model/description_pool.h"
+#include "auswertung/read/header_placement.h"
 #include "auswertung/read/record.h"
 
 namespace zaveredo::auswertung {
@@ -13,17 +16,27 @@ struct FileError {
   std::string reason;
 };
 
+// A record whose extra ";" can be placed in several ways: unreadable until the machines of all
+// files are known and one reading names one of them.
+struct AmbiguousRecord {
+  std::size_t index = 0;  // in `Collection::records`
+  RecordState stateOnceChosen = RecordState::kUnreadable;
+  std::vector<HeaderPlacement> readings;
+};
+
 struct Collection {
-  std::vector<Record> records;  // in reading order; foreign lines of a file of ours included
+  Records records;  // in reading order; foreign lines of a file of ours included
   std::vector<FileError> errors;
+  std::vector<AmbiguousRecord> ambiguous;  // until PlaceAmbiguousRecords
+  DescriptionPool descriptions;
 };
 
 // Reads the records of one file's bytes into the collection, numbering on from its last
 // record; a file without one record of ours adds an error instead.
 void AddFileRecords(Collection& collection, const std::string& file, std::string_view bytes);
 
-// Second reading of the records whose extra ";" could be placed in several ways, now that the
-// machines of the complete records are known.
+// Chooses the reading of each ambiguous record that names a machine of the complete records, if
+// only one does.
 void PlaceAmbiguousRecords(Collection& collection);
 
 Collection ReadCollection(const std::vector<std::string>& files);

@@ -23,19 +23,17 @@ struct PhaseSpread {
 
 struct Machine {
   int number = 0;  // 1-based, in the order of the machines' first complete records
-  std::string vendor;
-  std::string processor;
-  long long processors = 0;
-  std::string os;
+  // Vendor, processor, processor count and OS as each run has them; the MHz the median over the
+  // runs, rounded; no initials (the runs' ones are listed below).
+  MachineDescription description;
   std::vector<int> records;                 // record numbers of its runs
   std::vector<std::string> initials;        // the first few distinct ones, in reading order
-  long long mhz = 0;                        // median over the runs, rounded
   std::array<double, kPhaseCount> times{};  // medians
   std::array<PhaseSpread, kPhaseCount> spread{};
   double Sum() const;
   int FlaggedPhases() const;
 };
 
-std::vector<Machine> GroupMachines(const std::vector<Record>& records);
+std::vector<Machine> GroupMachines(const Records& records);
 
 }  // namespace zaveredo::auswertung

@@ -26,7 +26,7 @@ std::vector<int> Rank(const std::vector<Comparison>& comparisons) {
 }
 
 // The records by their number, to find a machine's runs.
-std::vector<const Record*> RecordsByNumber(const std::vector<Record>& records) {
+std::vector<const Record*> RecordsByNumber(const Records& records) {
   std::vector<const Record*> byNumber;
   for (const Record& record : records) {
     const auto at = static_cast<std::size_t>(record.number);
@@ -36,13 +36,15 @@ std::vector<const Record*> RecordsByNumber(const std::vector<Record>& records) {
   return byNumber;
 }
 
-// The times of each run of the machine.
+// The times of the runs of the machine that the test resamples.
 RunTimes RunsOf(const Machine& machine, const std::vector<const Record*>& byNumber) {
   RunTimes runs;
-  for (int number : machine.records) {
+  const std::size_t count = machine.records.size();
+  for (std::size_t i = 0; i < std::min(count, kMostResampledRuns); ++i) {
+    const auto number = static_cast<std::size_t>(machine.records[ResampledRun(i, count)]);
+    const Record& run = *byNumber[number];
     std::array<double, kPhaseCount> times{};
-    std::copy_n(byNumber[static_cast<std::size_t>(number)]->times.begin(), kPhaseCount,
-                times.begin());
+    for (std::size_t phase = 0; phase < times.size(); ++phase) times[phase] = run.times[phase];
     runs.push_back(times);
   }
   return runs;
@@ -71,12 +73,12 @@ ReportOrError BuildReport(Collection collection, const Options& options) {
   }
   const Machine& baseline = report.MachineNumber(report.baseline);
   const std::vector<const Record*> byNumber = RecordsByNumber(report.collection.records);
-  const RunTimes baselineRuns = RunsOf(baseline, byNumber);
+  BaselineTest test(RunsOf(baseline, byNumber));
   for (const Machine& machine : report.machines) {
     const Significance significance =
         machine.number == report.baseline || machine.records.size() < kTestedRuns
             ? Significance{}
-            : BootstrapSignificance(baselineRuns, RunsOf(machine, byNumber));
+            : test.Against(RunsOf(machine, byNumber));
     report.comparisons.push_back(Compare(baseline, machine, significance));
   }
   report.ranking = Rank(report.comparisons);

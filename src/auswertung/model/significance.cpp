@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 
 #include "auswertung/model/statistics.h"
 
@@ -9,9 +10,6 @@ namespace zaveredo::auswertung {
 namespace {
 
 constexpr int kResamples = 1000;
-// A machine of thousands of runs would cost seconds: at most this many, spread evenly over its
-// runs, are resampled. Fewer runs give a wider interval, so the cap errs towards "im Rauschen".
-constexpr std::size_t kMostResampledRuns = 20;
 constexpr double kTail = 0.025;  // each side of the 95 % interval
 
 // splitmix64: small, and the same numbers on every platform and library, which the
@@ -26,6 +24,8 @@ class Draws {
     z ^= z >> 31;
     return static_cast<std::size_t>((z >> 32) * count >> 32);
   }
+  // As many draws as `count` calls of Below would make.
+  void Skip(std::size_t count) { state_ += 0x9E3779B97F4A7C15u * count; }
 
  private:
   std::uint64_t state_ = 20;
@@ -89,22 +89,43 @@ RunTimes EvenlySpread(const RunTimes& runs) {
   if (runs.size() <= kMostResampledRuns) return runs;
   RunTimes kept;
   for (std::size_t i = 0; i < kMostResampledRuns; ++i) {
-    kept.push_back(runs[i * runs.size() / kMostResampledRuns]);
+    kept.push_back(runs[ResampledRun(i, runs.size())]);
   }
   return kept;
 }
 
 }  // namespace
 
-Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& other) {
+struct BaselineTest::State {
+  explicit State(const RunTimes& baseline) : runs(baseline.size()), base(EvenlySpread(baseline)) {}
+  std::size_t runs;
+  SortedRuns base;
+  // Per number of the other machine's resampled runs: the baseline's medians of each resample.
+  std::map<std::size_t, std::vector<std::array<double, kPhaseCount>>> medians;
+};
+
+BaselineTest::BaselineTest(const RunTimes& baseline) : state_(std::make_unique<State>(baseline)) {}
+BaselineTest::~BaselineTest() = default;
+
+Significance BaselineTest::Against(const RunTimes& other) {
   Significance result;
-  if (baseline.size() < kTestedRuns || other.size() < kTestedRuns) return result;
-  const SortedRuns base(EvenlySpread(baseline)), others(EvenlySpread(other));
+  if (state_->runs < kTestedRuns || other.size() < kTestedRuns) return result;
+  const SortedRuns& base = state_->base;
+  const SortedRuns others(EvenlySpread(other));
+  // The draws alternate between the two machines, so the baseline's resamples are the same for
+  // every machine with as many resampled runs.
+  auto [known, added] = state_->medians.try_emplace(others.runs.size());
+  std::vector<std::array<double, kPhaseCount>>& baseMedians = known->second;
   Draws draws;
   std::array<std::vector<double>, kPhaseCount> ratios;
   std::vector<double> geomeans;
   for (int resample = 0; resample < kResamples; ++resample) {
-    const auto baseTimes = ResampledMedians(base, draws);
+    if (added) {
+      baseMedians.push_back(ResampledMedians(base, draws));
+    } else {
+      draws.Skip(base.runs.size());
+    }
+    const auto& baseTimes = baseMedians[static_cast<std::size_t>(resample)];
     const auto times = ResampledMedians(others, draws);
     std::vector<double> all;
     for (int phase = 0; phase < kPhaseCount; ++phase) {
@@ -119,6 +140,10 @@ Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& oth
   }
   result.geomean = PercentileInterval(geomeans);
   return result;
+}
+
+Significance BootstrapSignificance(const RunTimes& baseline, const RunTimes& other) {
+  return BaselineTest(baseline).Against(other);
 }
 
 }  // namespace zaveredo::auswertung

@@ -16,6 +16,7 @@ struct Piece {
 
 std::vector<Piece> ClosedPieces(std::string_view line) {
   std::vector<Piece> pieces;
+  pieces.reserve(kPhaseCount + 6);
   std::size_t start = 0;
   for (std::size_t end; (end = line.find(';', start)) != std::string_view::npos; start = end + 1) {
     pieces.push_back({start, line.substr(start, end - start)});

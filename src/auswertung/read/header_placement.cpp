@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::size_t kMostInitials = 8;
 
-using Pieces = std::vector<std::string_view>;
+using Pieces = std::span<const std::string_view>;
 
 std::string Join(const Pieces& pieces, std::size_t first, std::size_t count) {
   std::string text;
@@ -58,8 +58,8 @@ void PlaceOsAndInitials(const Pieces& pieces, HeaderPlacement base, std::size_t 
     std::string initials = Join(pieces, first + osCount, initialsCount);
     if (CharacterCount(initials) > kMostInitials) break;
     HeaderPlacement placement = base;
-    placement.os = Join(pieces, first, osCount);
-    placement.initials = std::move(initials);
+    placement.description.os = Join(pieces, first, osCount);
+    placement.description.initials = std::move(initials);
     placement.splitsInOs = static_cast<int>(osCount) - 1;
     placement.splitsInInitials = static_cast<int>(initialsCount) - 1;
     out.push_back(std::move(placement));
@@ -68,7 +68,7 @@ void PlaceOsAndInitials(const Pieces& pieces, HeaderPlacement base, std::size_t 
 
 }  // namespace
 
-std::vector<HeaderPlacement> PlaceHeader(const Pieces& pieces) {
+std::vector<HeaderPlacement> PlaceHeader(Pieces pieces) {
   std::vector<HeaderPlacement> out;
   if (pieces.size() < 6) return out;
   const std::size_t extra = pieces.size() - 6;
@@ -77,13 +77,13 @@ std::vector<HeaderPlacement> PlaceHeader(const Pieces& pieces) {
     const auto processors = ParseWholeNumber(pieces[3 + inProcessor]);
     if (!mhz || !processors) continue;
     HeaderPlacement base;
-    base.vendor = std::string(pieces[0]);
-    base.processor = Join(pieces, 1, inProcessor + 1);
+    base.description.vendor = std::string(pieces[0]);
+    base.description.processor = Join(pieces, 1, inProcessor + 1);
     // One "/" is the processor's own; another in a second piece is a second record's.
     const std::size_t slashes = PiecesWithSlash(pieces, 1, inProcessor + 1);
     if (slashes == 0 || (inProcessor > 0 && slashes > 1)) continue;
-    base.mhz = *mhz;
-    base.processors = *processors;
+    base.description.mhz = *mhz;
+    base.description.processors = *processors;
     base.splitsInProcessor = static_cast<int>(inProcessor);
     PlaceOsAndInitials(pieces, std::move(base), 4 + inProcessor, out);
   }

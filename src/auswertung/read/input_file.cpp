@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -40,42 +41,40 @@ std::size_t OpenLineLength(std::string_view text, std::size_t before) {
 }
 
 // Everything up to the end; a read error is an error, not a shorter file.
-InputFile ReadAll(std::FILE* stream) {
-  InputFile input;
-  char buffer[1 << 16];
+std::string ReadAll(std::FILE* stream, const BytesSink& piece) {
+  std::vector<char> buffer(std::size_t{1} << 18);
   std::size_t count;
   std::size_t openLine = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
-    openLine = OpenLineLength(std::string_view(buffer, count), openLine);
+  while ((count = std::fread(buffer.data(), 1, buffer.size(), stream)) > 0) {
+    openLine = OpenLineLength(std::string_view(buffer.data(), count), openLine);
     if (openLine > kLongestLine) {
-      return {"",
-              "Eine Zeile ist länger als 64 MiB, länger als jeder Datensatz; die Datei wird "
-              "nicht gelesen."};
+      return "Eine Zeile ist länger als 64 MiB, länger als jeder Datensatz; die Datei wird "
+             "nicht gelesen.";
     }
-    input.bytes.append(buffer, count);
+    piece(std::string_view(buffer.data(), count));
   }
-  if (std::ferror(stream)) input.error = ReasonOf(errno != 0 ? errno : EIO);
-  return input;
+  if (std::ferror(stream)) return ReasonOf(errno != 0 ? errno : EIO);
+  return "";
 }
 
 }  // namespace
 
-InputFile ReadInputFile(const std::string& name) {
+std::string ReadInputFile(const std::string& name, const BytesSink& piece) {
   if (name == "-") {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);  // CR LF and byte 26 must arrive as they are
 #endif
-    return ReadAll(stdin);
+    return ReadAll(stdin, piece);
   }
   std::error_code code;
-  if (std::filesystem::is_directory(name, code)) return {"", ReasonOf(EISDIR)};
+  if (std::filesystem::is_directory(name, code)) return ReasonOf(EISDIR);
   errno = 0;
   std::FILE* file = std::fopen(name.c_str(), "rb");
-  if (file == nullptr) return {"", ReasonOf(errno != 0 ? errno : ENOENT)};
+  if (file == nullptr) return ReasonOf(errno != 0 ? errno : ENOENT);
   errno = 0;
-  InputFile input = ReadAll(file);
+  std::string error = ReadAll(file, piece);
   std::fclose(file);
-  return input;
+  return error;
 }
 
 }  // namespace zaveredo::auswertung

@@ -1,15 +1,16 @@
-// The bytes of one file named on the command line ("-" is standard input), read, never written.
+// The bytes of one file named on the command line ("-" is standard input), read, never written,
+// and handed on in pieces as they arrive, so that no file is held whole.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace zaveredo::auswertung {
 
-struct InputFile {
-  std::string bytes;
-  std::string error;  // German reason; empty when the file was read
-};
+using BytesSink = std::function<void(std::string_view piece)>;
 
-InputFile ReadInputFile(const std::string& name);
+// The German reason the file could not be read to its end; empty when it was.
+std::string ReadInputFile(const std::string& name, const BytesSink& piece);
 
 }  // namespace zaveredo::auswertung

@@ -2,9 +2,15 @@
 // holds, and what reading it found.
 #pragma once
 
-#include <optional>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "auswertung/model/phases.h"
+#include "auswertung/read/machine_description.h"
 
 namespace zaveredo::auswertung {
 
@@ -15,24 +21,46 @@ enum class RecordState {
   kForeign,     // not a record of the benchmark at all
 };
 
+// The times of a record's phases, in phase order; 32 when complete. Kept as the exact whole
+// numbers of 1/10,000 s the file holds, in place and in 32 bits (up to 429,496.7295 s), as a
+// million records must fit in memory; a record with a longer time keeps its times aside.
+class RecordTimes {
+ public:
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  // Seconds of the phase.
+  double operator[](std::size_t phase) const { return static_cast<double>(Ticks(phase)) / 10000.0; }
+  long long Ticks(std::size_t phase) const {
+    return wide_ ? (*wide_)[phase] : static_cast<long long>(narrow_[phase]);
+  }
+  // A 33rd time has no phase and is not kept.
+  void push_back(long long tenThousandths);
+  bool operator==(const RecordTimes& other) const;
+
+ private:
+  using Wide = std::array<long long, kPhaseCount>;
+  std::array<std::uint32_t, kPhaseCount> narrow_{};
+  std::shared_ptr<const Wide> wide_;  // once a time does not fit in 32 bits
+  std::uint8_t count_ = 0;
+};
+
+// Shared by the records that carry the same text: a file's name, and the description of the
+// runs of one machine, are kept once however many records refer to them.
+std::shared_ptr<const std::string> NoFile();
+std::shared_ptr<const MachineDescription> NoDescription();
+
 struct Record {
-  int number = 0;    // 1-based over all files, in reading order
-  std::string file;  // as named on the command line
+  int number = 0;                                      // 1-based over all files, in reading order
+  std::shared_ptr<const std::string> file = NoFile();  // as named on the command line
   RecordState state = RecordState::kForeign;
   std::string reason;              // why it is unreadable or foreign
   std::vector<std::string> notes;  // what was recovered while reading it
-  // Texts in UTF-8.
-  std::string vendor;
-  std::string processor;
-  std::string os;
-  std::string initials;
-  std::optional<long long> mhz;
-  std::optional<long long> processors;
-  // The text of a record whose extra ";" could be placed in more than one way, kept for a
-  // second reading once the collection's machines are known.
-  std::string ambiguousText;
-  // Seconds of the phases the record holds, in phase order; 32 when complete.
-  std::vector<double> times;
+  // Never null; empty for a foreign record.
+  std::shared_ptr<const MachineDescription> description = NoDescription();
+  RecordTimes times;
 };
+
+// A deque: a million records are not moved as the collection grows.
+using Records = std::deque<Record>;
 
 }  // namespace zaveredo::auswertung

@@ -8,6 +8,10 @@ namespace zaveredo::auswertung {
 bool IsValidUtf8(std::string_view bytes) {
   char32_t value;
   while (!bytes.empty()) {
+    if (static_cast<unsigned char>(bytes.front()) < 0x80) {  // ASCII, the most of every record
+      bytes.remove_prefix(1);
+      continue;
+    }
     const int length = platform::DecodeUtf8Sequence(bytes, &value);
     if (length == 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(length));

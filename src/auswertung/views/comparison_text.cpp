@@ -92,11 +92,11 @@ std::string ComparisonText(const Report& report, const NumberStyle& style) {
   const int number = *report.compared;
   std::string out = "Vergleich: Maschine " + std::to_string(number) +
                     " gegen die Basis, Maschine " + std::to_string(report.baseline) + "\n";
-  out += WrappedText("  Basis: " + MachineDescription(report.MachineNumber(report.baseline)),
+  out += WrappedText("  Basis: " + MachineDescriptionText(report.MachineNumber(report.baseline)),
                      kLineWidth, 9);
-  out += WrappedText(
-      "  Nr. " + std::to_string(number) + ": " + MachineDescription(report.MachineNumber(number)),
-      kLineWidth, 9);
+  out += WrappedText("  Nr. " + std::to_string(number) + ": " +
+                         MachineDescriptionText(report.MachineNumber(number)),
+                     kLineWidth, 9);
   out += "Zeiten in Sekunden (Mediane der Läufe); Verh. = Basis / Nr. " + std::to_string(number) +
          ", über 1 ist Nr. " + std::to_string(number) + " schneller.\n\n";
   const Comparison& comparison = report.ComparisonOf(number);

@@ -2,10 +2,12 @@
 
 namespace zaveredo::auswertung {
 
-std::string MachineDescription(const Machine& machine) {
-  std::string text = machine.vendor.empty() ? "" : machine.vendor + " ";
-  text += machine.processor + ", " + std::to_string(machine.processors) +
-          (machine.processors == 1 ? " Prozessor, " : " Prozessoren, ") + machine.os;
+std::string MachineDescriptionText(const Machine& machine) {
+  const MachineDescription& d = machine.description;
+  const long long processors = d.processors.value_or(0);
+  std::string text = d.vendor.empty() ? "" : d.vendor + " ";
+  text += d.processor + ", " + std::to_string(processors) +
+          (processors == 1 ? " Prozessor, " : " Prozessoren, ") + d.os;
   return text;
 }
 

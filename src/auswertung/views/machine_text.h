@@ -9,7 +9,7 @@
 namespace zaveredo::auswertung {
 
 // "AuthenticAMD AMD EPYC/…, 2 Prozessoren, Windows XP Service Pack 3"
-std::string MachineDescription(const Machine& machine);
+std::string MachineDescriptionText(const Machine& machine);
 
 // "ABC, XY": the initials of its runs.
 std::string InitialsText(const Machine& machine);

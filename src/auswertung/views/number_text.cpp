@@ -1,10 +1,10 @@
 #include "auswertung/views/number_text.h"
 
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 
 #include "auswertung/read/text_decoding.h"
+#include "platform/locale.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -26,18 +26,23 @@ std::string Grouped(const std::string& digits, const std::string& grouping) {
 
 }  // namespace
 
+// Read without changing the process's locale: every other number the program writes (JSON,
+// CSV) stays locale-free.
 NumberStyle ReaderNumberStyle() {
   NumberStyle style;
-  const char* previous = std::setlocale(LC_NUMERIC, "");
-  if (previous == nullptr) return style;
-  const std::lconv* conventions = std::localeconv();
-  if (Usable(conventions->decimal_point)) style.decimal = conventions->decimal_point;
-  if (Usable(conventions->thousands_sep) && conventions->grouping != nullptr &&
-      conventions->grouping[0] > 0) {
-    style.grouping = conventions->thousands_sep;
+  char decimal[16], grouping[16], sizes[64];
+  if (platform::GetLocaleInfo(platform::kLocaleSDecimal, decimal, sizeof decimal) > 0 &&
+      Usable(decimal)) {
+    style.decimal = decimal;
   }
-  // Every other number the program writes (JSON, CSV) stays locale-free.
-  std::setlocale(LC_NUMERIC, "C");
+  const bool grouped =
+      platform::GetLocaleInfo(platform::kLocaleSGrouping, sizes, sizeof sizes) > 0 &&
+      sizes[0] >= '1' && sizes[0] <= '9';
+  if (grouped &&
+      platform::GetLocaleInfo(platform::kLocaleSThousand, grouping, sizeof grouping) > 0 &&
+      Usable(grouping)) {
+    style.grouping = grouping;
+  }
   return style;
 }
 

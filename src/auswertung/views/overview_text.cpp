@@ -50,12 +50,13 @@ std::string OverviewText(const Report& report, const NumberStyle& style) {
   TextTable table = OverviewTable();
   for (int number : report.ranking) {
     const Machine& machine = report.MachineNumber(number);
-    table.AddRow({std::to_string(number), InitialsText(machine),
-                  FittedProcessorLabel(ProcessorLabel(machine.processor), kProcessorWidth),
-                  std::to_string(machine.mhz), std::to_string(machine.processors), machine.os,
-                  std::to_string(machine.records.size()), TimeText(machine.Sum(), style),
-                  RatioText(report.ComparisonOf(number).geomean, style),
-                  LargestSpread(machine, style)});
+    table.AddRow(
+        {std::to_string(number), InitialsText(machine),
+         FittedProcessorLabel(ProcessorLabel(machine.description.processor), kProcessorWidth),
+         std::to_string(machine.description.mhz.value_or(0)),
+         std::to_string(machine.description.processors.value_or(0)), machine.description.os,
+         std::to_string(machine.records.size()), TimeText(machine.Sum(), style),
+         RatioText(report.ComparisonOf(number).geomean, style), LargestSpread(machine, style)});
   }
   out += table.Render();
   out += "\nIndex: geometrisches Mittel über die 32 Phasen von Zeit der Basis (Maschine " +

@@ -5,7 +5,7 @@ namespace zaveredo::auswertung {
 namespace {
 
 std::string RecordName(const Record& record) {
-  return "  Nr. " + std::to_string(record.number) + " (" + record.file + ")";
+  return "  Nr. " + std::to_string(record.number) + " (" + *record.file + ")";
 }
 
 std::string Section(const std::string& title, const std::string& lines) {
@@ -43,8 +43,8 @@ std::string RecordListsText(const Report& report) {
   for (const Record& record : report.collection.records) {
     switch (record.state) {
       case RecordState::kIncomplete:
-        incomplete += WrappedText(RecordName(record) + ": " + record.initials + " " +
-                                      record.processor + ", " + PhasesHeld(record),
+        incomplete += WrappedText(RecordName(record) + ": " + record.description->initials + " " +
+                                      record.description->processor + ", " + PhasesHeld(record),
                                   kLineWidth, 4);
         break;
       case RecordState::kUnreadable:

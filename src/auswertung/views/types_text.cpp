@@ -19,7 +19,7 @@ std::string MachineTypes(const Machine& machine, const NumberStyle& style) {
                   RatioText(RelativeToDouble(machine, SortPhase(type)), style)});
   }
   return WrappedText(
-             "Maschine " + std::to_string(machine.number) + ": " + MachineDescription(machine),
+             "Maschine " + std::to_string(machine.number) + ": " + MachineDescriptionText(machine),
              kLineWidth, 2) +
          table.Render(2);
 }

@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -25,18 +26,31 @@ std::string NumericItem(nl_item item) {
   return value;
 }
 
+// The C library's grouping (one byte per group size, repeated from the last) as the text the
+// Windows side gives: "3;3".
+std::string GroupingText(const std::string& sizes) {
+  std::string text;
+  for (char size : sizes) {
+    if (size <= 0 || size == CHAR_MAX) break;
+    if (!text.empty()) text += ';';
+    text += std::to_string(static_cast<int>(size));
+  }
+  return text;
+}
+
 }  // namespace
 
 int GetLocaleInfo(std::uint32_t type, char* buffer, int size) {
-  nl_item item;
+  std::string value;
   if (type == kLocaleSDecimal) {
-    item = RADIXCHAR;
+    value = NumericItem(RADIXCHAR);
   } else if (type == kLocaleSThousand) {
-    item = THOUSEP;
+    value = NumericItem(THOUSEP);
+  } else if (type == kLocaleSGrouping) {
+    value = GroupingText(NumericItem(GROUPING));
   } else {
     return 0;
   }
-  std::string value = NumericItem(item);
   int needed = static_cast<int>(value.size()) + 1;
   if (buffer == nullptr || size < needed) return 0;
   std::memcpy(buffer, value.c_str(), static_cast<std::size_t>(needed));

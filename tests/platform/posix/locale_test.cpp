@@ -49,6 +49,8 @@ TEST_F(LocaleTest, TheCLocaleHasAPointAndNoThousandsSeparator) {
   EXPECT_EQ(buffer[1], '\0');
   EXPECT_EQ(GetLocaleInfo(kLocaleSThousand, buffer, 2), 1);
   EXPECT_EQ(buffer[0], '\0');
+  EXPECT_EQ(GetLocaleInfo(kLocaleSGrouping, buffer, 2), 1);  // no grouping
+  EXPECT_EQ(buffer[0], '\0');
 }
 
 TEST_F(LocaleTest, AValueThatDoesNotFitGivesZero) {
@@ -74,6 +76,9 @@ TEST_F(LocaleTest, AGermanLocaleHasACommaAndAPoint) {
   EXPECT_EQ(buffer[0], ',');
   EXPECT_EQ(GetLocaleInfo(kLocaleSThousand, buffer, 2), 2);
   EXPECT_EQ(buffer[0], '.');
+  char grouping[8] = {};
+  EXPECT_EQ(GetLocaleInfo(kLocaleSGrouping, grouping, sizeof grouping), 4);
+  EXPECT_STREQ(grouping, "3;3");
   // The process's own locale stays as it was.
   EXPECT_STREQ(localeconv()->decimal_point, ".");
 }

@@ -1,0 +1,41 @@
+#include "auswertung/read/record.h"
+
+#include <limits>
+
+namespace zaveredo::auswertung {
+
+void RecordTimes::push_back(long long tenThousandths) {
+  if (count_ == kPhaseCount) return;
+  const bool fits =
+      tenThousandths >= 0 && tenThousandths <= std::numeric_limits<std::uint32_t>::max();
+  if (wide_ || !fits) {
+    // A copy of the times may share the wide ones: they are replaced, never changed.
+    auto wide = std::make_shared<Wide>();
+    for (std::size_t phase = 0; phase < count_; ++phase) (*wide)[phase] = Ticks(phase);
+    (*wide)[count_] = tenThousandths;
+    wide_ = std::move(wide);
+  } else {
+    narrow_[count_] = static_cast<std::uint32_t>(tenThousandths);
+  }
+  ++count_;
+}
+
+bool RecordTimes::operator==(const RecordTimes& other) const {
+  if (count_ != other.count_) return false;
+  for (std::size_t phase = 0; phase < count_; ++phase) {
+    if (Ticks(phase) != other.Ticks(phase)) return false;
+  }
+  return true;
+}
+
+std::shared_ptr<const std::string> NoFile() {
+  static const auto none = std::make_shared<const std::string>();
+  return none;
+}
+
+std::shared_ptr<const MachineDescription> NoDescription() {
+  static const auto none = std::make_shared<const MachineDescription>();
+  return none;
+}
+
+}  // namespace zaveredo::auswertung
