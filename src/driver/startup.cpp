@@ -11,7 +11,7 @@
 namespace zaveredo {
 
 PlatformVersionInfo StartUp() {
-  ResetFpu();
+  x87::ResetFpu();
   InstallErrorMachinery();
   LoadDriverTexts();
   ReadSeparators();

@@ -66,7 +66,7 @@ std::int64_t ScriptedMonotonic() {
 class PairRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetFpu();
+    x87::ResetFpu();
     ElementCount = 64;
     clockReads = 0;
     monotonicReads = 0;

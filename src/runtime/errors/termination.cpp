@@ -25,7 +25,7 @@ void (*programFinalization)() = nullptr;
 
 void OnUnhandledFault(const platform::FaultInfo& fault) {
   if (!platform::ConsultUnhandledExceptionFilter(fault)) return;  // the platform takes it
-  ResetFpu();
+  x87::ResetFpu();
   ReportUnhandledError(ErrorOfFault(fault));
 }
 

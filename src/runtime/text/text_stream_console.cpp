@@ -50,7 +50,7 @@ void CloseConsoleStreams() {
 
 std::int32_t WriteOutStdOutput() {
   TextStream& stream = StdOutput();
-  return stream.mode == kModeOutput ? stream.transferOp(stream) : 0;
+  return stream.mode == StreamMode::kOutput ? stream.transferOp(stream) : 0;
 }
 
 }  // namespace zaveredo
