@@ -2,7 +2,7 @@
 
 #include "driver/texts.h"
 #include "probe/windows_name.h"
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 #include "runtime/format/separators.h"
 #include "runtime/time_of_day.h"
 #include "workloads/arrays.h"

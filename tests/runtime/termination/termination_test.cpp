@@ -1,4 +1,4 @@
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 
 #include <gtest/gtest.h>
 
