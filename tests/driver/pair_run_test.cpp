@@ -104,6 +104,13 @@ TEST_F(PairRunTest, TheWarmUpPairIsShownButNotRecorded) {
   EXPECT_EQ(FileBytes("results.txt"), "");
 }
 
+// Every label is its type's name and " fuellen", padded to the colon's column.
+TEST_F(PairRunTest, AnotherTypesLineHasItsNameInTheSameColumns) {
+  Run(14, kGerman);
+  EXPECT_EQ(FileBytes("console.txt"),
+            "LongInt fuellen  :  0,9991 sek |  Sortieren :  2,4977 sek\r\n");
+}
+
 TEST_F(PairRunTest, OnlyTheFillAndTheSortLieInsideTheirTimedIntervals) {
   Run(16, kGerman);
   ASSERT_EQ(clockReads, 4);
