@@ -2,8 +2,8 @@
 
 #include "driver/texts.h"
 #include "probe/windows_name.h"
-#include "runtime/termination/termination.h"
 #include "runtime/format/separators.h"
+#include "runtime/termination/termination.h"
 #include "runtime/time_of_day.h"
 #include "workloads/arrays.h"
 #include "x87/control_word.h"
