@@ -178,7 +178,7 @@ Options ParseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   using namespace zaveredo;
   Options options = ParseOptions(argc, argv);
-  ResetFpu();
+  x87::ResetFpu();
   if (!floor_work::DividerIsSound()) {
     std::fprintf(stderr, "floor_bench: this processor's divider is flawed; no floor here\n");
     return 1;

@@ -30,7 +30,7 @@ void PerElement(benchmark::State& state, std::int64_t count) {
 }
 
 void Fill(benchmark::State& state, ElementType type) {
-  ResetFpu();
+  x87::ResetFpu();
   ElementCount = static_cast<std::int32_t>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
@@ -45,7 +45,7 @@ void Fill(benchmark::State& state, ElementType type) {
 }
 
 void Sort(benchmark::State& state, ElementType type) {
-  ResetFpu();
+  x87::ResetFpu();
   ElementCount = static_cast<std::int32_t>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
@@ -63,7 +63,7 @@ void Sort(benchmark::State& state, ElementType type) {
 // The resident-set peak of a whole extended fill+sort pair, the largest array, in bytes above
 // what the process held before. Runs first, before any other benchmark has touched memory.
 void PeakMemoryOfPair(benchmark::State& state) {
-  ResetFpu();
+  x87::ResetFpu();
   ElementCount = static_cast<std::int32_t>(state.range(0));
   rusage before;
   getrusage(RUSAGE_SELF, &before);

@@ -22,8 +22,8 @@ constexpr int kClockRateDigits = 0;
 
 // Formatted as returned, without a narrower store first.
 std::string ClockRateText() {
-  return FormatDecimal(MeasureClockRate(), kStyleFixed, kClockRatePrecision, kClockRateDigits,
-                       StartupSeparators());
+  return FormatDecimal(MeasureClockRate(), DecimalStyle::kFixed, kClockRatePrecision,
+                       kClockRateDigits, StartupSeparators());
 }
 
 std::string ProcessorCountText() {

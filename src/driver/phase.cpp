@@ -42,8 +42,8 @@ PhaseTimes TimePhase(PhaseWorkFunction work, const PhaseClocks& clocks) {
 }
 
 std::string TimeText(const PhaseTimes& times, const Separators& separators) {
-  return FormatDecimal(static_cast<long double>(times.elapsedSeconds), kStyleNumber, kTimePrecision,
-                       kTimeDigits, separators);
+  return FormatDecimal(static_cast<long double>(times.elapsedSeconds), DecimalStyle::kNumber,
+                       kTimePrecision, kTimeDigits, separators);
 }
 
 }  // namespace zaveredo

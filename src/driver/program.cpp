@@ -5,7 +5,7 @@
 #include "driver/run.h"
 #include "driver/startup.h"
 #include "runtime/errors/errors.h"
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 
 namespace zaveredo {
 

@@ -2,8 +2,8 @@
 
 #include "driver/texts.h"
 #include "probe/windows_name.h"
-#include "runtime/errors/termination.h"
 #include "runtime/format/separators.h"
+#include "runtime/termination/termination.h"
 #include "runtime/time_of_day.h"
 #include "workloads/arrays.h"
 #include "x87/control_word.h"
@@ -11,7 +11,7 @@
 namespace zaveredo {
 
 PlatformVersionInfo StartUp() {
-  ResetFpu();
+  x87::ResetFpu();
   InstallErrorMachinery();
   LoadDriverTexts();
   ReadSeparators();

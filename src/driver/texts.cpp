@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/codepage.h"
+#include "runtime/format/ansi_texts.h"
 
 namespace zaveredo {
 namespace {
@@ -32,25 +32,19 @@ constexpr std::array<const char*, static_cast<int>(TextId::kCount)> kUtf8Texts =
 static_assert(std::find(kUtf8Texts.begin(), kUtf8Texts.end(), nullptr) == kUtf8Texts.end(),
               "one text per id");
 
-std::array<std::string, kUtf8Texts.size()>& Loaded() {
-  static std::array<std::string, kUtf8Texts.size()> texts;
+AnsiTexts& Texts() {
+  static AnsiTexts texts(kUtf8Texts);
   return texts;
 }
-
-bool loaded = false;
 
 }  // namespace
 
 void LoadDriverTexts() {
-  if (loaded) return;
-  for (std::size_t i = 0; i < kUtf8Texts.size(); ++i)
-    Loaded()[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
-  loaded = true;
+  Texts().Load();
 }
 
 const std::string& DriverText(TextId id) {
-  LoadDriverTexts();
-  return Loaded()[static_cast<int>(id)];
+  return Texts()[static_cast<std::size_t>(id)];
 }
 
 }  // namespace zaveredo

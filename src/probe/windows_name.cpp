@@ -9,45 +9,26 @@ namespace {
 constexpr std::int32_t kWindowsFamily = 1;  // VER_PLATFORM_WIN32_WINDOWS
 constexpr std::int32_t kNtFamily = 2;       // VER_PLATFORM_WIN32_NT
 
+struct KnownVersion {
+  std::int32_t platform;
+  std::int32_t major;
+  std::int32_t minor;
+  const char* name;
+};
+
+constexpr KnownVersion kKnownVersions[] = {
+    {kWindowsFamily, 4, 0, "Windows 95"},  {kWindowsFamily, 4, 10, "Windows 98"},
+    {kWindowsFamily, 4, 90, "Windows Me"}, {kNtFamily, 3, 51, "Windows NT 3.51"},
+    {kNtFamily, 4, 0, "Windows NT 4"},     {kNtFamily, 5, 0, "Windows 2000"},
+    {kNtFamily, 5, 1, "Windows XP"},       {kNtFamily, 5, 2, "Windows .NET Server"},
+};
+
 const char* NameOf(const PlatformVersionInfo& version) {
-  const char* name = "Unbekannte Version";
-  if (version.Platform == kWindowsFamily && version.Major == 4) {
-    switch (version.Minor) {
-      case 0:
-        name = "Windows 95";
-        break;
-      case 10:
-        name = "Windows 98";
-        break;
-      case 90:
-        name = "Windows Me";
-        break;
-    }
-  }
-  if (version.Platform == kNtFamily) {
-    switch (version.Major) {
-      case 3:
-        if (version.Minor == 51) name = "Windows NT 3.51";
-        break;
-      case 4:
-        if (version.Minor == 0) name = "Windows NT 4";
-        break;
-      case 5:
-        switch (version.Minor) {
-          case 0:
-            name = "Windows 2000";
-            break;
-          case 1:
-            name = "Windows XP";
-            break;
-          case 2:
-            name = "Windows .NET Server";
-            break;
-        }
-        break;
-    }
-  }
-  return name;
+  for (const KnownVersion& known : kKnownVersions)
+    if (version.Platform == known.platform && version.Major == known.major &&
+        version.Minor == known.minor)
+      return known.name;
+  return "Unbekannte Version";
 }
 
 }  // namespace

@@ -1,51 +1,69 @@
 #include "workloads/element_table.h"
 
+#include <string_view>
+
 #include "workloads/arrays.h"
+#include "workloads/element_traits.h"
 #include "workloads/generators.h"
-#include "workloads/quicksort.h"
+#include "workloads/quicksort_range.h"
 
 namespace zaveredo {
 namespace {
 
-// Names the element type a quicksort takes; never called.
-template <typename Element>
-Element ElementSortedBy(void (*sort)(Element*, std::int32_t));
+// A phase pair's label: the name and " fuellen", blanks up to the colon in column 18, then two
+// blanks (20 characters and the NUL).
+using Label = std::array<char, 21>;
 
-template <auto sort>
-using SortedElement = decltype(ElementSortedBy(sort));
+constexpr Label LabelOf(std::string_view name) {
+  constexpr std::string_view kFill = " fuellen";
+  Label label{};
+  std::size_t k = 0;
+  for (char c : name) label[k++] = c;
+  for (char c : kFill) label[k++] = c;
+  while (k < 17) label[k++] = ' ';
+  for (char c : std::string_view(":  ")) label[k++] = c;
+  return label;
+}
 
-template <ElementType type, auto sort>
+constexpr auto kLabels = [] {
+  std::array<Label, kElementTypeCount> labels{};
+  for (int k = 0; k < kElementTypeCount; ++k) labels[k] = LabelOf(kElementTypeNames[k]);
+  return labels;
+}();
+
+template <ElementType type, typename Traits>
 void SortWholeArray() {
-  using Element = SortedElement<sort>;
   DynamicArray& array = ArrayOf(type);
-  sort(static_cast<Element*>(array.data), array.length - 1);
+  QuickSort<Traits>(static_cast<typename Traits::Element*>(array.data), array.length - 1);
 }
 
 // The width is the size of the element the sort takes, so the two cannot disagree.
-template <ElementType type, auto sort>
-constexpr ElementTypeRow Row(const char* label, void (*fill)()) {
-  return {type,  kElementTypeNames[static_cast<int>(type)].data(),
-          label, sizeof(SortedElement<sort>),
-          fill,  SortWholeArray<type, sort>};
+template <ElementType type, typename Traits>
+constexpr ElementTypeRow Row(void (*fill)()) {
+  const int k = static_cast<int>(type);
+  return {type, kElementTypeNames[k].data(), kLabels[k].data(), sizeof(typename Traits::Element),
+          fill, SortWholeArray<type, Traits>};
 }
 
+using namespace sorting;
+
 constexpr std::array<ElementTypeRow, kElementTypeCount> kRows = {{
-    Row<ElementType::kReal, SortReal>("real fuellen     :  ", FillReal),
-    Row<ElementType::kReal48, SortReal48>("real48 fuellen   :  ", FillReal48),
-    Row<ElementType::kSingle, SortSingle>("single fuellen   :  ", FillSingle),
-    Row<ElementType::kDouble, SortDouble>("double fuellen   :  ", FillDouble),
-    Row<ElementType::kExtended, SortExtended>("extended fuellen :  ", FillExtended),
-    Row<ElementType::kCurrency, SortCurrency>("currency fuellen :  ", FillCurrency),
-    Row<ElementType::kInteger, SortInteger>("Integer fuellen  :  ", FillInteger),
-    Row<ElementType::kByte, SortByte>("Byte fuellen     :  ", FillByte),
-    Row<ElementType::kShortInt, SortShortInt>("ShortInt fuellen :  ", FillShortInt),
-    Row<ElementType::kWord, SortWord>("Word fuellen     :  ", FillWord),
-    Row<ElementType::kSmallInt, SortSmallInt>("SmallInt fuellen :  ", FillSmallInt),
-    Row<ElementType::kCardinal, SortCardinal>("Cardinal fuellen :  ", FillCardinal),
-    Row<ElementType::kLongWord, SortLongWord>("LongWord fuellen :  ", FillLongWord),
-    Row<ElementType::kLongInt, SortLongInt>("LongInt fuellen  :  ", FillLongInt),
-    Row<ElementType::kComp, SortComp>("Comp fuellen     :  ", FillComp),
-    Row<ElementType::kInt64, SortInt64>("Int64 fuellen    :  ", FillInt64),
+    Row<ElementType::kReal, RealTraits>(FillReal),
+    Row<ElementType::kReal48, Real48Traits>(FillReal48),
+    Row<ElementType::kSingle, SingleTraits>(FillSingle),
+    Row<ElementType::kDouble, DoubleTraits>(FillDouble),
+    Row<ElementType::kExtended, ExtendedTraits>(FillExtended),
+    Row<ElementType::kCurrency, CurrencyTraits>(FillCurrency),
+    Row<ElementType::kInteger, IntegerTraits>(FillInteger),
+    Row<ElementType::kByte, ByteTraits>(FillByte),
+    Row<ElementType::kShortInt, ShortIntTraits>(FillShortInt),
+    Row<ElementType::kWord, WordTraits>(FillWord),
+    Row<ElementType::kSmallInt, SmallIntTraits>(FillSmallInt),
+    Row<ElementType::kCardinal, CardinalTraits>(FillCardinal),
+    Row<ElementType::kLongWord, LongWordTraits>(FillLongWord),
+    Row<ElementType::kLongInt, LongIntTraits>(FillLongInt),
+    Row<ElementType::kComp, CompTraits>(FillComp),
+    Row<ElementType::kInt64, Int64Traits>(FillInt64),
 }};
 
 constexpr bool RowsFollowTheTypeOrder() {

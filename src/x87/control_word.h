@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-namespace zaveredo {
-
-namespace x87 {
+namespace zaveredo::x87 {
 
 // Bits 8-9: the significand width every arithmetic result is rounded to.
 enum class Precision : std::uint16_t { kSingle = 0, kDouble = 2, kExtended = 3 };
@@ -46,9 +44,15 @@ class ControlWord {
     return WithField(kRoundingShift, static_cast<std::uint16_t>(rounding));
   }
 
+  // Bit 6 is reserved and reads back as 1, so two words are equal when all other bits are.
+  constexpr bool operator==(ControlWord other) const {
+    return ((bits_ ^ other.bits_) & ~kReservedBit) == 0;
+  }
+
  private:
   static constexpr int kPrecisionShift = 8;
   static constexpr int kRoundingShift = 10;
+  static constexpr unsigned kReservedBit = 0x0040;
 
   constexpr ControlWord WithField(int shift, std::uint16_t value) const {
     auto cleared = static_cast<std::uint16_t>(bits_ & ~(3u << shift));
@@ -58,6 +62,21 @@ class ControlWord {
   std::uint16_t bits_;
 };
 
+// The run's word: 64-bit significand, round to nearest, invalid operation, division by zero
+// and overflow unmasked; denormal, underflow and inexact masked.
+inline constexpr ControlWord kRunControlWord{0x1332};
+
+// Into memory, where a later fldcw can take it from.
+inline void StoreControlWord(std::uint16_t* to) {
+  asm volatile("fnstcw %0" : "=m"(*to));
+}
+
+inline ControlWord ControlWordInForce() {
+  std::uint16_t bits;
+  StoreControlWord(&bits);
+  return ControlWord(bits);
+}
+
 // Loads a word that differs from the one in force at most in precision and rounding. fldcw
 // waits first, so a pending unmasked exception still traps here rather than being lost.
 inline void LoadControlWord(ControlWord word) {
@@ -65,48 +84,27 @@ inline void LoadControlWord(ControlWord word) {
   asm volatile("fldcw %0" : : "m"(bits));
 }
 
-}  // namespace x87
-
-// The run's word and the operations on the whole unit, used across the program by these names.
-
-// 0x1332: 64-bit significand, round to nearest, invalid operation, division by zero and
-// overflow unmasked; denormal, underflow and inexact masked.
-inline constexpr std::uint16_t kRunControlWord = 0x1332;
-// Bit 6 is reserved and reads back as 1: compare control words with it masked.
-inline constexpr std::uint16_t kControlWordReservedBit = 0x0040;
-
-// Into memory, where a later fldcw can take it from.
-inline void StoreControlWord(std::uint16_t* to) {
-  asm volatile("fnstcw %0" : "=m"(*to));
+// Any other word. Clears the exception flags first: a flag left from masked work must not trap
+// once its exception is unmasked by the new word.
+inline void SetControlWord(ControlWord word) {
+  std::uint16_t bits = word.Bits();
+  asm volatile("fclex\n\tfldcw %0" : : "m"(bits));
 }
 
-inline std::uint16_t GetControlWord() {
-  std::uint16_t cw;
-  StoreControlWord(&cw);
-  return cw;
+// Resets the unit (clearing pending exceptions and the register stack) and loads the word.
+inline void ResetFpu(ControlWord word = kRunControlWord) {
+  std::uint16_t bits = word.Bits();
+  asm volatile("fninit\n\tfldcw %0" : : "m"(bits));
 }
-
-// Clears the exception flags first: a flag left from masked work must not trap once its
-// exception is unmasked by the new word.
-inline void SetControlWord(std::uint16_t cw) {
-  asm volatile("fclex\n\tfldcw %0" : : "m"(cw));
-}
-
-// Resets the unit (clearing pending exceptions and the register stack) and loads cw.
-inline void ResetFpu(std::uint16_t cw = kRunControlWord) {
-  asm volatile("fninit\n\tfldcw %0" : : "m"(cw));
-}
-
-namespace x87 {
 
 // Puts a copy of the word in force, with other rounding or precision, in force for the scope's
 // lifetime, then loads the saved word back. The exception masks are never changed.
 class ControlWordScope {
  public:
-  explicit ControlWordScope(Rounding rounding) : saved_(GetControlWord()) {
+  explicit ControlWordScope(Rounding rounding) : saved_(ControlWordInForce()) {
     LoadControlWord(saved_.With(rounding));
   }
-  ControlWordScope(Rounding rounding, Precision precision) : saved_(GetControlWord()) {
+  ControlWordScope(Rounding rounding, Precision precision) : saved_(ControlWordInForce()) {
     LoadControlWord(saved_.With(rounding).With(precision));
   }
   ~ControlWordScope() { LoadControlWord(saved_); }
@@ -117,6 +115,4 @@ class ControlWordScope {
   ControlWord saved_;
 };
 
-}  // namespace x87
-
-}  // namespace zaveredo
+}  // namespace zaveredo::x87

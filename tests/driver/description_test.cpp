@@ -32,7 +32,7 @@ void NoteConsoleInsteadOfSleeping(std::uint32_t) {
 class DescriptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetFpu();
+    x87::ResetFpu();
     counterReads = 0;
     previous_ = SetClockRateHooksForTesting({ScriptedCounter, NoteConsoleInsteadOfSleeping});
     BindTextStream(console, "console.txt");

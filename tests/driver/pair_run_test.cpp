@@ -66,7 +66,7 @@ std::int64_t ScriptedMonotonic() {
 class PairRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetFpu();
+    x87::ResetFpu();
     ElementCount = 64;
     clockReads = 0;
     monotonicReads = 0;
@@ -102,6 +102,13 @@ TEST_F(PairRunTest, TheWarmUpPairIsShownButNotRecorded) {
   EXPECT_EQ(FileBytes("console.txt"),
             "extended fuellen :  0.9991 sek |  Sortieren :  2.4977 sek\r\n");
   EXPECT_EQ(FileBytes("results.txt"), "");
+}
+
+// Every label is its type's name and " fuellen", padded to the colon's column.
+TEST_F(PairRunTest, AnotherTypesLineHasItsNameInTheSameColumns) {
+  Run(14, kGerman);
+  EXPECT_EQ(FileBytes("console.txt"),
+            "LongInt fuellen  :  0,9991 sek |  Sortieren :  2,4977 sek\r\n");
 }
 
 TEST_F(PairRunTest, OnlyTheFillAndTheSortLieInsideTheirTimedIntervals) {

@@ -3,26 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "workloads/element_table.h"
 
 namespace zaveredo {
 namespace {
-
-TEST(PairTableTest, LabelsAreTwentyCharactersWithTheColonInColumnEighteen) {
-  for (const PhasePair& pair : PhasePairs()) {
-    std::string label = RowOf(pair.type).label;
-    ASSERT_EQ(label.size(), 20u) << label;
-    EXPECT_EQ(label.substr(17), ":  ") << label;
-    std::string head = label.substr(0, 17);
-    std::string name = RowOf(pair.type).name;
-    EXPECT_TRUE(head.starts_with(name)) << label;
-    // The type name, " fuellen", then blanks only.
-    EXPECT_EQ(head.substr(name.size(), 8), " fuellen") << label;
-    EXPECT_EQ(head.find_first_not_of(' ', name.size() + 8), std::string::npos) << label;
-  }
-}
 
 TEST(PairTableTest, WarmUpWithExtendedThenEveryTypeRecordedOnceInTypeOrder) {
   const auto& pairs = PhasePairs();

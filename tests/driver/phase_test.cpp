@@ -53,7 +53,7 @@ PhaseTimes TimeBetween(double start, double end, std::int64_t monotonicMilliseco
 
 class PhaseTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
 };
 
 TEST_F(PhaseTest, OneSecondAfterThreeInTheAfternoonShowsTheSinglePrecisionStep) {

@@ -21,8 +21,8 @@ using model::Natural;
 
 class TimeOfDayTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
-  void TearDown() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
+  void TearDown() override { x87::ResetFpu(); }
 };
 
 platform::LocalTime At(int hour, int minute, int second, int milliseconds) {

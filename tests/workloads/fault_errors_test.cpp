@@ -30,11 +30,11 @@ std::string KindOfFault(void (*run)()) {
   platform::FaultInfo fault;
   bool completed = platform::RunFaultGuarded(
       [](void* context) {
-        ResetFpu();
+        x87::ResetFpu();
         static_cast<Work*>(context)->run();
       },
       &work, &fault);
-  ResetFpu();
+  x87::ResetFpu();
   if (completed) return "none";
   return ErrorOfFault(fault).KindName();
 }
@@ -69,7 +69,7 @@ TEST_F(FaultErrorsTest, OverflowingStoreRaisesOverflowAtOnce) {
 TEST_F(FaultErrorsTest, TheControlWordDecides) {
   // With every exception masked the same division quietly gives infinity.
   EXPECT_EQ(KindOfFault([] {
-              SetControlWord(0x037F);
+              x87::SetControlWord(x87::ControlWord(0x037F));
               volatile long double q = GuardedDivide(1.0L, gZero);
               (void)q;
             }),

@@ -33,7 +33,7 @@ TEST_F(PowerTest, FractionalExponentsGoThroughLogarithms) {
 TEST_F(PowerTest, LeavesTheControlWordAsItWas) {
   Power(2.0L, 31.0L);
   Power(2.0L, 0.75L);
-  EXPECT_EQ(GetControlWord() & ~kControlWordReservedBit, kRunControlWord);
+  EXPECT_EQ(x87::ControlWordInForce(), x87::kRunControlWord);
 }
 
 }  // namespace

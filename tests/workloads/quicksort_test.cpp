@@ -1,5 +1,3 @@
-#include "workloads/quicksort.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,37 +14,38 @@ namespace {
 
 class QuicksortTest : public test_support::WorkloadTest {};
 
-template <typename Element>
-std::vector<Element> Sorted(void (*sort)(Element*, std::int32_t), std::vector<Element> values) {
-  sort(values.data(), static_cast<std::int32_t>(values.size()) - 1);
+template <typename Traits, typename Element>
+std::vector<Element> Sorted(std::vector<Element> values) {
+  QuickSort<Traits>(values.data(), static_cast<std::int32_t>(values.size()) - 1);
   return values;
 }
 
 TEST_F(QuicksortTest, SmallIntegerArrays) {
   using V = std::vector<std::int32_t>;
-  EXPECT_EQ(Sorted(SortInteger, V{2, 1}), (V{1, 2}));
-  EXPECT_EQ(Sorted(SortInteger, V{3, 1, 2}), (V{1, 2, 3}));
-  EXPECT_EQ(Sorted(SortInteger, V{42}), (V{42}));
-  EXPECT_EQ(Sorted(SortInteger, V(9, 7)), V(9, 7));
-  EXPECT_EQ(Sorted(SortLongInt, V{5, -3, 9, -3, 0, 7, 1, 5}), (V{-3, -3, 0, 1, 5, 5, 7, 9}));
+  EXPECT_EQ(Sorted<sorting::IntegerTraits>(V{2, 1}), (V{1, 2}));
+  EXPECT_EQ(Sorted<sorting::IntegerTraits>(V{3, 1, 2}), (V{1, 2, 3}));
+  EXPECT_EQ(Sorted<sorting::IntegerTraits>(V{42}), (V{42}));
+  EXPECT_EQ(Sorted<sorting::IntegerTraits>(V(9, 7)), V(9, 7));
+  EXPECT_EQ(Sorted<sorting::LongIntTraits>(V{5, -3, 9, -3, 0, 7, 1, 5}),
+            (V{-3, -3, 0, 1, 5, 5, 7, 9}));
 }
 
 TEST_F(QuicksortTest, SignedAndUnsignedTypesOrderTheSameBitsDifferently) {
-  EXPECT_EQ(Sorted(SortByte, std::vector<std::uint8_t>{200, 100}),
+  EXPECT_EQ(Sorted<sorting::ByteTraits>(std::vector<std::uint8_t>{200, 100}),
             (std::vector<std::uint8_t>{100, 200}));
-  EXPECT_EQ(Sorted(SortShortInt, std::vector<std::int8_t>{-56, 100}),
+  EXPECT_EQ(Sorted<sorting::ShortIntTraits>(std::vector<std::int8_t>{-56, 100}),
             (std::vector<std::int8_t>{-56, 100}));
-  EXPECT_EQ(Sorted(SortShortInt, std::vector<std::int8_t>{100, -56}),
+  EXPECT_EQ(Sorted<sorting::ShortIntTraits>(std::vector<std::int8_t>{100, -56}),
             (std::vector<std::int8_t>{-56, 100}));
-  EXPECT_EQ(Sorted(SortWord, std::vector<std::uint16_t>{0x8000, 0x7FFF}),
+  EXPECT_EQ(Sorted<sorting::WordTraits>(std::vector<std::uint16_t>{0x8000, 0x7FFF}),
             (std::vector<std::uint16_t>{0x7FFF, 0x8000}));
-  EXPECT_EQ(Sorted(SortSmallInt, std::vector<std::int16_t>{0x7FFF, -32768}),
+  EXPECT_EQ(Sorted<sorting::SmallIntTraits>(std::vector<std::int16_t>{0x7FFF, -32768}),
             (std::vector<std::int16_t>{-32768, 0x7FFF}));
-  EXPECT_EQ(Sorted(SortCardinal, std::vector<std::uint32_t>{0x80000000u, 1}),
+  EXPECT_EQ(Sorted<sorting::CardinalTraits>(std::vector<std::uint32_t>{0x80000000u, 1}),
             (std::vector<std::uint32_t>{1, 0x80000000u}));
-  EXPECT_EQ(Sorted(SortLongWord, std::vector<std::uint32_t>{0xFFFFFFFFu, 0}),
+  EXPECT_EQ(Sorted<sorting::LongWordTraits>(std::vector<std::uint32_t>{0xFFFFFFFFu, 0}),
             (std::vector<std::uint32_t>{0, 0xFFFFFFFFu}));
-  EXPECT_EQ(Sorted(SortInteger, std::vector<std::int32_t>{1, INT32_MIN}),
+  EXPECT_EQ(Sorted<sorting::IntegerTraits>(std::vector<std::int32_t>{1, INT32_MIN}),
             (std::vector<std::int32_t>{INT32_MIN, 1}));
 }
 
@@ -54,24 +53,24 @@ TEST_F(QuicksortTest, SixtyFourBitTypesCompareWholeValues) {
   using V = std::vector<std::int64_t>;
   const V input{-1, 4294967296, 0, 4294967295, INT64_MIN, INT64_MAX};
   const V expected{INT64_MIN, -1, 0, 4294967295, 4294967296, INT64_MAX};
-  EXPECT_EQ(Sorted(SortInt64, input), expected);
+  EXPECT_EQ(Sorted<sorting::Int64Traits>(input), expected);
   // Through the floating-point unit, values beyond 2^53 still compare exactly.
-  EXPECT_EQ(Sorted(SortComp, input), expected);
-  EXPECT_EQ(Sorted(SortCurrency, V{1, -1, (1LL << 60) + 1, 1LL << 60}),
+  EXPECT_EQ(Sorted<sorting::CompTraits>(input), expected);
+  EXPECT_EQ(Sorted<sorting::CurrencyTraits>(V{1, -1, (1LL << 60) + 1, 1LL << 60}),
             (V{-1, 1, 1LL << 60, (1LL << 60) + 1}));
 }
 
 TEST_F(QuicksortTest, FloatTypesCompareExactly) {
-  EXPECT_EQ(Sorted(SortSingle, std::vector<float>{1.0f + 0x1p-23f, -0.0f, 1.0f, -3.5f}),
+  EXPECT_EQ(Sorted<sorting::SingleTraits>(std::vector<float>{1.0f + 0x1p-23f, -0.0f, 1.0f, -3.5f}),
             (std::vector<float>{-3.5f, -0.0f, 1.0f, 1.0f + 0x1p-23f}));
-  EXPECT_EQ(Sorted(SortReal, std::vector<double>{1.0 + 0x1p-52, 1.0, -2.0}),
+  EXPECT_EQ(Sorted<sorting::RealTraits>(std::vector<double>{1.0 + 0x1p-52, 1.0, -2.0}),
             (std::vector<double>{-2.0, 1.0, 1.0 + 0x1p-52}));
-  EXPECT_EQ(Sorted(SortDouble, std::vector<double>{3.0, 1e300, -1e-300}),
+  EXPECT_EQ(Sorted<sorting::DoubleTraits>(std::vector<double>{3.0, 1e300, -1e-300}),
             (std::vector<double>{-1e-300, 3.0, 1e300}));
   std::vector<Extended> extended(3);
   long double values[] = {1.0L + 0x1p-63L, 1.0L, -1.0L};
   for (int k = 0; k < 3; ++k) x87::StoreExtended(values[k], &extended[k]);
-  SortExtended(extended.data(), 2);
+  QuickSort<sorting::ExtendedTraits>(extended.data(), 2);
   for (int k = 0; k < 3; ++k) EXPECT_EQ(x87::LoadExtended(extended[k]), values[2 - k]) << k;
 }
 
@@ -80,7 +79,7 @@ TEST_F(QuicksortTest, Real48CopiesGoThroughExtended) {
   ExtendedToReal48(1.5L, &values[0]);
   values[1] = Real48{{0x00, 0x12, 0x34, 0x56, 0x78, 0x9A}};  // reads as zero
   ExtendedToReal48(-2.0L, &values[2]);
-  SortReal48(values.data(), 2);
+  QuickSort<sorting::Real48Traits>(values.data(), 2);
   EXPECT_EQ(Real48ToExtended(values[0]), -2.0L);
   EXPECT_EQ(Real48ToExtended(values[2]), 1.5L);
   // The zero pattern with stray bytes comes out as six zero bytes.
@@ -90,7 +89,7 @@ TEST_F(QuicksortTest, Real48CopiesGoThroughExtended) {
 TEST_F(QuicksortTest, AnEmptyArrayRaisesRangeErrorInsideTheSortRoutine) {
   std::int32_t none[1] = {0};
   try {
-    SortInteger(none, -1);
+    QuickSort<sorting::IntegerTraits>(none, -1);
     FAIL() << "no error raised";
   } catch (const Error& error) {
     EXPECT_EQ(error.Kind(), ErrorKind::ERangeError);
@@ -101,8 +100,10 @@ TEST_F(QuicksortTest, AnEmptyArrayRaisesRangeErrorInsideTheSortRoutine) {
     EXPECT_LT(at, routine + 4096);
   }
   std::int64_t wide[1] = {0};
-  EXPECT_EQ(test_support::RaisedKind([&] { SortInt64(wide, -1); }), "ERangeError");
-  EXPECT_EQ(test_support::RaisedKind([] { SortReal48(nullptr, -1); }), "ERangeError");
+  EXPECT_EQ(test_support::RaisedKind([&] { QuickSort<sorting::Int64Traits>(wide, -1); }),
+            "ERangeError");
+  EXPECT_EQ(test_support::RaisedKind([] { QuickSort<sorting::Real48Traits>(nullptr, -1); }),
+            "ERangeError");
 }
 
 TEST_F(QuicksortTest, AnIndexBeyondTheHighestRaisesRangeError) {

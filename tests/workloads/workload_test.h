@@ -16,11 +16,11 @@ namespace zaveredo::test_support {
 
 class WorkloadTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
   void TearDown() override {
     ReleaseAllArrays();
     ElementCount = 0;
-    ResetFpu();
+    x87::ResetFpu();
   }
 };
 

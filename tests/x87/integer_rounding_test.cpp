@@ -31,13 +31,12 @@ TEST_F(Int64ConversionsTest, TruncationGoesTowardZero) {
 }
 
 TEST_F(Int64ConversionsTest, TruncationLeavesTheControlWordAsItWas) {
-  auto masked = [](std::uint16_t cw) { return cw & ~kControlWordReservedBit; };
   TruncToInt64(-1.9L);
-  EXPECT_EQ(masked(GetControlWord()), kRunControlWord);
+  EXPECT_EQ(x87::ControlWordInForce(), x87::kRunControlWord);
   // A different word in force stays in force too, and rounding is still toward zero.
-  SetControlWord(0x1732);  // rounding toward minus infinity
+  x87::SetControlWord(x87::ControlWord(0x1732));  // rounding toward minus infinity
   EXPECT_EQ(TruncToInt64(-1.9L), -1);
-  EXPECT_EQ(masked(GetControlWord()), 0x1732);
+  EXPECT_EQ(x87::ControlWordInForce(), x87::ControlWord(0x1732));
   EXPECT_EQ(RoundToInt64(-1.1L), -2);
 }
 

@@ -9,8 +9,8 @@ namespace zaveredo::test_support {
 
 class X87Test : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
-  void TearDown() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
+  void TearDown() override { x87::ResetFpu(); }
 };
 
 }  // namespace zaveredo::test_support

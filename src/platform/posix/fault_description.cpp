@@ -5,32 +5,23 @@
 namespace zaveredo::platform {
 namespace {
 
-constexpr long kPageFaultTrap = 14;
-constexpr unsigned long kPageFaultWriteBit = 0x2;
+constexpr std::uintptr_t kPageFaultTrap = 14;
+constexpr std::uintptr_t kPageFaultWriteBit = 0x2;
 // A stack overflow faults a little below the stack's end, or close to the stack pointer.
 constexpr std::uintptr_t kOverflowReach = 1024 * 1024;
 constexpr std::uintptr_t kStackPointerReach = 64 * 1024;
 
 #if defined(__x86_64__)
-std::uintptr_t InstructionPointer(const ucontext_t& c) {
-  return c.uc_mcontext.gregs[REG_RIP];
-}
-std::uintptr_t StackPointer(const ucontext_t& c) {
-  return c.uc_mcontext.gregs[REG_RSP];
-}
+constexpr int kInstructionPointer = REG_RIP;
+constexpr int kStackPointer = REG_RSP;
 #else
-std::uintptr_t InstructionPointer(const ucontext_t& c) {
-  return c.uc_mcontext.gregs[REG_EIP];
-}
-std::uintptr_t StackPointer(const ucontext_t& c) {
-  return c.uc_mcontext.gregs[REG_ESP];
-}
+constexpr int kInstructionPointer = REG_EIP;
+constexpr int kStackPointer = REG_ESP;
 #endif
-long TrapNumber(const ucontext_t& c) {
-  return static_cast<long>(c.uc_mcontext.gregs[REG_TRAPNO]);
-}
-unsigned long TrapErrorCode(const ucontext_t& c) {
-  return static_cast<unsigned long>(c.uc_mcontext.gregs[REG_ERR]);
+
+// A register saved in the fault's context.
+std::uintptr_t Saved(const ucontext_t& c, int reg) {
+  return static_cast<std::uintptr_t>(c.uc_mcontext.gregs[reg]);
 }
 
 std::uint32_t FloatingPointCode(int code) {
@@ -96,7 +87,7 @@ bool IsStackOverflow(std::uintptr_t access, std::uintptr_t stackPointer, const S
 FaultInfo DescribeMemoryFault(const siginfo_t& info, const ucontext_t& context,
                               const StackBounds& stack) {
   FaultInfo fault;
-  fault.address = reinterpret_cast<const void*>(InstructionPointer(context));
+  fault.address = reinterpret_cast<const void*>(Saved(context, kInstructionPointer));
   fault.accessAddress = info.si_addr;
   if (info.si_code == SI_KERNEL &&
       IsPrivilegedInstruction(static_cast<const unsigned char*>(fault.address))) {
@@ -104,13 +95,13 @@ FaultInfo DescribeMemoryFault(const siginfo_t& info, const ucontext_t& context,
     return fault;
   }
   auto access = reinterpret_cast<std::uintptr_t>(info.si_addr);
-  if (info.si_code != SI_KERNEL && IsStackOverflow(access, StackPointer(context), stack)) {
+  if (info.si_code != SI_KERNEL && IsStackOverflow(access, Saved(context, kStackPointer), stack)) {
     fault.code = kExceptionStackOverflow;
     return fault;
   }
   fault.code = kExceptionAccessViolation;
-  fault.isWrite =
-      TrapNumber(context) == kPageFaultTrap && (TrapErrorCode(context) & kPageFaultWriteBit) != 0;
+  fault.isWrite = Saved(context, REG_TRAPNO) == kPageFaultTrap &&
+                  (Saved(context, REG_ERR) & kPageFaultWriteBit) != 0;
   return fault;
 }
 
@@ -134,7 +125,7 @@ FaultInfo DescribeFault(int signal, const siginfo_t& info, const ucontext_t& con
                         const StackBounds& stack) {
   if (signal == SIGSEGV || signal == SIGBUS) return DescribeMemoryFault(info, context, stack);
   FaultInfo fault;
-  fault.address = reinterpret_cast<const void*>(InstructionPointer(context));
+  fault.address = reinterpret_cast<const void*>(Saved(context, kInstructionPointer));
   if (signal == SIGFPE) {
     fault.code = FloatingPointCode(info.si_code);
   } else if (info.si_code == ILL_PRVOPC || info.si_code == ILL_PRVREG) {

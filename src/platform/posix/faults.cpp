@@ -34,18 +34,18 @@ bool SentByAProcess(const siginfo_t& info) {
   return info.si_code <= 0;
 }
 
-// A sent signal is no fault of the program: it takes its default action, as SIGTERM does. It
-// stays blocked while the handler runs and arrives again once the handler has returned.
-void TakeDefaultAction(int signal) {
+void SetDefaultAction(int signal) {
   struct sigaction fallback {};
   fallback.sa_handler = SIG_DFL;
   sigaction(signal, &fallback, nullptr);
-  raise(signal);
 }
 
 void OnFaultSignal(int signal, siginfo_t* info, void* context) {
+  // A sent signal is no fault of the program: it takes its default action, as SIGTERM does. It
+  // stays blocked while the handler runs and arrives again once the handler has returned.
   if (SentByAProcess(*info)) {
-    TakeDefaultAction(signal);
+    SetDefaultAction(signal);
+    raise(signal);
     return;
   }
   FaultInfo fault = DescribeFault(signal, *info, *static_cast<ucontext_t*>(context), stack);
@@ -56,9 +56,7 @@ void OnFaultSignal(int signal, siginfo_t* info, void* context) {
   }
   if (installedHandler != nullptr) installedHandler(fault);
   // Nobody takes the fault: returning re-runs the instruction under the default action.
-  struct sigaction fallback {};
-  fallback.sa_handler = SIG_DFL;
-  sigaction(signal, &fallback, nullptr);
+  SetDefaultAction(signal);
 }
 
 void TakeFaultSignals() {
@@ -78,9 +76,7 @@ void TakeFaultSignals() {
 
 void ReleaseFaultSignals() {
   if (!signalsTaken) return;
-  struct sigaction fallback {};
-  fallback.sa_handler = SIG_DFL;
-  for (int signal : kFaultSignals) sigaction(signal, &fallback, nullptr);
+  for (int signal : kFaultSignals) SetDefaultAction(signal);
   signalsTaken = false;
 }
 

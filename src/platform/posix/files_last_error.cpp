@@ -35,47 +35,36 @@ void SetLastErrorFromErrno(int errnoValue) {
 //   limit allowed and cannot be saved". Not ERROR_DISK_FULL (112): the disk has room, and a
 //   user told "disk full" would look for space in the wrong place.
 std::uint32_t Win32CodeOfErrno(int errnoValue) {
-  switch (errnoValue) {
-    case 0:
-      return 0;
-    case ENOENT:
-      return kErrorFileNotFound;
-    case ENOTDIR:
-      return kErrorPathNotFound;
-    case EMFILE:
-    case ENFILE:
-      return kErrorTooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-    case EROFS:
-      return kErrorAccessDenied;
-    case EBADF:
-      return kErrorInvalidHandle;
-    case ENOSPC:
-    case EDQUOT:
-      return kErrorDiskFull;
-    case EPIPE:
-      return kErrorNoData;
-    case ENOMEM:
-      return kErrorNotEnoughMemory;
-    case EEXIST:
-      return kErrorFileExists;
-    case EINVAL:
-      return kErrorInvalidParameter;
-    case ESPIPE:
-      return kErrorInvalidFunction;
-    case ENAMETOOLONG:
-      return kErrorFilenameExcedRange;
-    case EFBIG:
-      return kErrorFileTooLarge;
-    case EIO:
-      return kErrorIoDevice;
-    case ELOOP:
-      return kErrorCantResolveFilename;
-    default:
-      return kErrorGenFailure;
-  }
+  struct Mapping {
+    int errnoValue;
+    std::uint32_t code;
+  };
+  static constexpr Mapping kMappings[] = {
+      {0, 0},
+      {ENOENT, kErrorFileNotFound},
+      {ENOTDIR, kErrorPathNotFound},
+      {EMFILE, kErrorTooManyOpenFiles},
+      {ENFILE, kErrorTooManyOpenFiles},
+      {EACCES, kErrorAccessDenied},
+      {EPERM, kErrorAccessDenied},
+      {EISDIR, kErrorAccessDenied},
+      {EROFS, kErrorAccessDenied},
+      {EBADF, kErrorInvalidHandle},
+      {ENOSPC, kErrorDiskFull},
+      {EDQUOT, kErrorDiskFull},
+      {EPIPE, kErrorNoData},
+      {ENOMEM, kErrorNotEnoughMemory},
+      {EEXIST, kErrorFileExists},
+      {EINVAL, kErrorInvalidParameter},
+      {ESPIPE, kErrorInvalidFunction},
+      {ENAMETOOLONG, kErrorFilenameExcedRange},
+      {EFBIG, kErrorFileTooLarge},
+      {EIO, kErrorIoDevice},
+      {ELOOP, kErrorCantResolveFilename},
+  };
+  for (const Mapping& mapping : kMappings)
+    if (mapping.errnoValue == errnoValue) return mapping.code;
+  return kErrorGenFailure;
 }
 
 }  // namespace posix

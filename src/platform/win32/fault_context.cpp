@@ -65,11 +65,11 @@ FaultInfo DescribeFault(const EXCEPTION_RECORD& record, const CONTEXT& context) 
   return fault;
 }
 
-std::uint16_t FaultControlWord(const CONTEXT& context) {
+x87::ControlWord FaultControlWord(const CONTEXT& context) {
   if (Has(context, CONTEXT_FLOATING_POINT)) {
-    return static_cast<std::uint16_t>(context.FloatSave.ControlWord);
+    return x87::ControlWord(static_cast<std::uint16_t>(context.FloatSave.ControlWord));
   }
-  return GetControlWord();
+  return x87::ControlWordInForce();
 }
 
 void RedirectContext(CONTEXT* context, void (*target)(), void* stackTop) {

@@ -5,6 +5,7 @@
 
 #include "platform/faults.h"
 #include "platform/win32/windows_api.h"
+#include "x87/control_word.h"
 
 namespace zaveredo::platform::win32 {
 
@@ -19,7 +20,7 @@ inline bool IsProcessorFault(DWORD code) {
 FaultInfo DescribeFault(const EXCEPTION_RECORD& record, const CONTEXT& context);
 
 // The x87 control word in force when the exception was raised.
-std::uint16_t FaultControlWord(const CONTEXT& context);
+x87::ControlWord FaultControlWord(const CONTEXT& context);
 
 // Rewrites the context so that continuing it calls target() on the given stack, as if called
 // from the faulting instruction, with the x87 unit's pending exception flags cleared so they

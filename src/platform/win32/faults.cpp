@@ -28,7 +28,7 @@ struct Guard {
   std::jmp_buf start;
   FaultInfo fault;
   FaultInfo* report;
-  std::uint16_t controlWord;
+  x87::ControlWord controlWord = x87::kRunControlWord;
   Guard* outer;
 };
 
@@ -42,7 +42,7 @@ bool consulting = false;
 
 // The fault handed to the handler, with copies of the exception's records for the filter.
 FaultInfo takenFault;
-std::uint16_t takenControlWord = 0;
+x87::ControlWord takenControlWord = x87::kRunControlWord;
 EXCEPTION_RECORD takenRecord;
 CONTEXT takenContext;
 
@@ -106,7 +106,7 @@ _ZavCallOnStack:
 #endif
 
 void RunInstalledHandler() {
-  ResetFpu(takenControlWord);  // empties the register stack, clears the flags
+  x87::ResetFpu(takenControlWord);  // empties the register stack, clears the flags
   installedHandler(takenFault);
 }
 
@@ -178,12 +178,12 @@ bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
   EnsureVectoredHandler();
   Guard guard;
   guard.report = fault;
-  guard.controlWord = GetControlWord();
+  guard.controlWord = x87::ControlWordInForce();
   guard.outer = activeGuard;
   activeGuard = &guard;
   if (ZAV_SET_GUARD_START(guard.start) != 0) {
     activeGuard = guard.outer;
-    ResetFpu(guard.controlWord);
+    x87::ResetFpu(guard.controlWord);
     // The overflow used up the stack's guard page; without a new one the next overflow would
     // end the process unannounced.
     if (guard.fault.code == kExceptionStackOverflow) _resetstkoflw();

@@ -32,7 +32,7 @@ bool RunErrorGuarded(void (*body)(void*), void* context) {
   GuardedCall call{body, context, false};
   platform::FaultInfo fault;
   if (!platform::RunFaultGuarded(&RunCatching, &call, &fault)) {
-    ResetFpu();
+    x87::ResetFpu();
     return false;
   }
   return !call.raised;

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "runtime/errors/error_kinds.h"
-#include "runtime/errors/format_text.h"
+#include "runtime/format/format_text.h"
 
 namespace zaveredo {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <iterator>
 
-#include "platform/codepage.h"
+#include "runtime/format/ansi_texts.h"
 
 namespace zaveredo {
 namespace {
@@ -31,45 +31,40 @@ constexpr IoText kIoTexts[] = {
     {106, "Ungültige numerische Eingabe"},
 };
 
-struct Loaded {
-  std::array<std::string, kErrorKindCount> kinds;
-  std::array<std::string, std::size(kUtf8Texts)> texts;
-  std::array<std::string, std::size(kIoTexts)> io;
-};
+// One table: the kinds' messages, the texts of the ids, the I/O errors' texts.
+constexpr std::size_t kFirstText = kErrorKindCount;
+constexpr std::size_t kFirstIoText = kFirstText + std::size(kUtf8Texts);
+constexpr auto kAllTexts = [] {
+  std::array<const char*, kFirstIoText + std::size(kIoTexts)> all{};
+  for (std::size_t i = 0; i < kErrorKindCount; ++i)
+    all[i] = RowOf(static_cast<ErrorKind>(i)).message;
+  for (std::size_t i = 0; i < std::size(kUtf8Texts); ++i) all[kFirstText + i] = kUtf8Texts[i];
+  for (std::size_t i = 0; i < std::size(kIoTexts); ++i) all[kFirstIoText + i] = kIoTexts[i].utf8;
+  return all;
+}();
 
-Loaded& Texts() {
-  static Loaded texts;
+AnsiTexts& Texts() {
+  static AnsiTexts texts(kAllTexts);
   return texts;
 }
-
-bool loaded = false;
 
 }  // namespace
 
 void LoadMessages() {
-  if (loaded) return;
-  Loaded& t = Texts();
-  for (std::size_t i = 0; i < kErrorKindCount; ++i)
-    t.kinds[i] = platform::Utf8ToAnsi(RowOf(static_cast<ErrorKind>(i)).message);
-  for (std::size_t i = 0; i < t.texts.size(); ++i) t.texts[i] = platform::Utf8ToAnsi(kUtf8Texts[i]);
-  for (std::size_t i = 0; i < t.io.size(); ++i) t.io[i] = platform::Utf8ToAnsi(kIoTexts[i].utf8);
-  loaded = true;
+  Texts().Load();
 }
 
 const std::string& KindMessage(ErrorKind kind) {
-  LoadMessages();
-  return Texts().kinds[static_cast<std::size_t>(kind)];
+  return Texts()[static_cast<std::size_t>(kind)];
 }
 
 const std::string& MessageText(MessageId id) {
-  LoadMessages();
-  return Texts().texts[static_cast<std::size_t>(id)];
+  return Texts()[kFirstText + static_cast<std::size_t>(id)];
 }
 
 const std::string& IoMessage(std::int32_t code) {
-  LoadMessages();
   for (std::size_t i = 0; i < std::size(kIoTexts); ++i)
-    if (kIoTexts[i].code == code) return Texts().io[i];
+    if (kIoTexts[i].code == code) return Texts()[kFirstIoText + i];
   return KindMessage(ErrorKind::EInOutError);
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/format/format_decimal.h"
 #include "runtime/format/integer_text.h"
 
 namespace zaveredo {
@@ -62,7 +61,7 @@ std::string GeneralText(const DecimalDigits& decimal, int length, int digits, ch
 
 }  // namespace
 
-std::string DecimalText(const DecimalDigits& decimal, int style, int precision, int digits,
+std::string DecimalText(const DecimalDigits& decimal, DecimalStyle style, int precision, int digits,
                         const Separators& separators) {
   if (decimal.exponent == kInfinityExponent) return decimal.negative ? "-INF" : "INF";
   if (decimal.exponent == kNanExponent) return "NAN";
@@ -71,7 +70,7 @@ std::string DecimalText(const DecimalDigits& decimal, int style, int precision, 
     return GeneralText(decimal, length, digits, separators.decimal);
 
   std::string text = decimal.negative ? "-" : "";
-  AppendIntegerPart(text, decimal, length, style == kStyleNumber, separators.thousands);
+  AppendIntegerPart(text, decimal, length, style == DecimalStyle::kNumber, separators.thousands);
   AppendFraction(text, decimal, length, digits, separators.decimal);
   return text;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/format/decimal_digits.h"
+#include "runtime/format/format_decimal.h"
 #include "runtime/format/separators.h"
 
 namespace zaveredo {
@@ -13,7 +14,7 @@ namespace zaveredo {
 // integer digits than precision switch to the general layout (1,2E4). The number style groups
 // the integer part by threes; every other style writes no thousands separators. A NUL
 // separator is not written.
-std::string DecimalText(const DecimalDigits& decimal, int style, int precision, int digits,
+std::string DecimalText(const DecimalDigits& decimal, DecimalStyle style, int precision, int digits,
                         const Separators& separators);
 
 }  // namespace zaveredo

@@ -7,7 +7,7 @@
 
 namespace zaveredo {
 
-std::string FormatDecimal(long double value, int style, int precision, int digits,
+std::string FormatDecimal(long double value, DecimalStyle style, int precision, int digits,
                           const Separators& separators) {
   digits = std::max(digits, 0);
   return DecimalText(ToDecimalDigits(value, precision, digits), style, precision, digits,

@@ -1,6 +1,6 @@
 #include "runtime/format/integer_text.h"
 
-#include "runtime/errors/format_text.h"
+#include "runtime/format/format_text.h"
 
 namespace zaveredo {
 

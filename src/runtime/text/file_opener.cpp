@@ -9,15 +9,15 @@ namespace {
 namespace pf = platform;
 
 std::int32_t Failed(TextStream& stream) {
-  stream.mode = kModeClosed;
+  stream.mode = StreamMode::kClosed;
   return static_cast<std::int32_t>(pf::GetLastError());
 }
 
 pf::Handle OpenNamed(const TextStream& stream, std::uint32_t appendDisposition) {
   switch (stream.mode) {
-    case kModeInput:
+    case StreamMode::kInput:
       return pf::CreateFile(stream.path, pf::kGenericRead, pf::kOpenExisting);
-    case kModeOutput:
+    case StreamMode::kOutput:
       return pf::CreateFile(stream.path, pf::kGenericWrite, pf::kCreateAlways);
     default:
       return pf::CreateFile(stream.path, pf::kGenericRead | pf::kGenericWrite, appendDisposition);
@@ -28,7 +28,7 @@ pf::Handle OpenConsole(TextStream& stream) {
   stream.bufferSize = kStreamBufferSize;
   stream.bufferPtr = stream.buffer;
   stream.closeOp = DoNothing;
-  if (stream.mode == kModeInput) return pf::GetStdHandle(pf::kStdInputHandle);
+  if (stream.mode == StreamMode::kInput) return pf::GetStdHandle(pf::kStdInputHandle);
   return pf::GetStdHandle(&stream == &StdError() ? pf::kStdErrorHandle : pf::kStdOutputHandle);
 }
 
@@ -54,15 +54,15 @@ bool PositionAfterText(TextStream& stream) {
 std::int32_t OpenFile(TextStream& stream, std::uint32_t appendDisposition) {
   stream.bufferPos = 0;
   stream.bufferEnd = 0;
-  stream.transferOp = stream.mode == kModeInput ? RefillBuffer : WriteOutBuffer;
+  stream.transferOp = stream.mode == StreamMode::kInput ? RefillBuffer : WriteOutBuffer;
   stream.closeOp = CloseFileHandle;
   stream.flushOp = DoNothing;
   bool named = stream.path[0] != '\0';
   pf::Handle handle = named ? OpenNamed(stream, appendDisposition) : OpenConsole(stream);
   if (handle == pf::kInvalidHandle) return Failed(stream);
   stream.handle = handle;
-  if (stream.mode == kModeInOut) {
-    stream.mode = kModeOutput;
+  if (stream.mode == StreamMode::kInOut) {
+    stream.mode = StreamMode::kOutput;
     if (!PositionAfterText(stream)) {
       std::int32_t code = Failed(stream);
       // Unlike a bare failed open, this one holds a handle: release it, and its lock.
@@ -70,7 +70,7 @@ std::int32_t OpenFile(TextStream& stream, std::uint32_t appendDisposition) {
       return code;
     }
   }
-  if (stream.mode == kModeInput) return 0;
+  if (stream.mode == StreamMode::kInput) return 0;
   switch (pf::GetFileType(stream.handle)) {
     case pf::kFileTypeChar:
       stream.flushOp = WriteOutBuffer;
@@ -80,7 +80,7 @@ std::int32_t OpenFile(TextStream& stream, std::uint32_t appendDisposition) {
       return 0;
     default:
       stream.closeOp(stream);
-      stream.mode = kModeClosed;
+      stream.mode = StreamMode::kClosed;
       return kNotOutput;
   }
 }
@@ -96,7 +96,7 @@ std::int32_t OpenFileCreatingIt(TextStream& stream) {
 }
 
 std::int32_t CloseFileHandle(TextStream& stream) {
-  stream.mode = kModeClosed;
+  stream.mode = StreamMode::kClosed;
   if (!pf::CloseHandle(stream.handle)) return static_cast<std::int32_t>(pf::GetLastError());
   return 0;
 }

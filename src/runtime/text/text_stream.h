@@ -12,10 +12,13 @@
 
 namespace zaveredo {
 
-inline constexpr std::uint16_t kModeClosed = 0xD7B0;
-inline constexpr std::uint16_t kModeInput = 0xD7B1;
-inline constexpr std::uint16_t kModeOutput = 0xD7B2;
-inline constexpr std::uint16_t kModeInOut = 0xD7B3;  // only while opening for appending
+// A stream's state, by its customary numbers: a value outside them is a stream never bound.
+enum class StreamMode : std::uint16_t {
+  kClosed = 0xD7B0,
+  kInput = 0xD7B1,
+  kOutput = 0xD7B2,
+  kInOut = 0xD7B3,  // only while opening for appending
+};
 
 // Bit 0: CR LF line ends, and a byte 26 in the input ends the text.
 inline constexpr std::uint16_t kLineFlagCrLf = 1;
@@ -31,7 +34,7 @@ using StreamOp = std::int32_t (*)(TextStream& stream);
 
 struct TextStream {
   platform::Handle handle;
-  std::uint16_t mode;
+  StreamMode mode;
   std::uint16_t lineFlags;
   std::uint32_t bufferSize;
   std::uint32_t bufferPos;  // output: bytes waiting; input: index of the next unread byte

@@ -5,29 +5,29 @@
 namespace zaveredo {
 namespace {
 
-TextStream& BoundConsoleStream(TextStream& stream) {
-  BindTextStream(stream, "");
-  return stream;
+// Input, output, error.
+TextStream& ConsoleStream(int which) {
+  static TextStream streams[3];
+  static const bool bound = [] {
+    for (TextStream& stream : streams) BindTextStream(stream, "");
+    return true;
+  }();
+  (void)bound;
+  return streams[which];
 }
 
 }  // namespace
 
 TextStream& StdInput() {
-  static TextStream stream;
-  static TextStream& bound = BoundConsoleStream(stream);
-  return bound;
+  return ConsoleStream(0);
 }
 
 TextStream& StdOutput() {
-  static TextStream stream;
-  static TextStream& bound = BoundConsoleStream(stream);
-  return bound;
+  return ConsoleStream(1);
 }
 
 TextStream& StdError() {
-  static TextStream stream;
-  static TextStream& bound = BoundConsoleStream(stream);
-  return bound;
+  return ConsoleStream(2);
 }
 
 namespace text_stream {
@@ -50,7 +50,7 @@ void CloseConsoleStreams() {
 
 std::int32_t WriteOutStdOutput() {
   TextStream& stream = StdOutput();
-  return stream.mode == kModeOutput ? stream.transferOp(stream) : 0;
+  return stream.mode == StreamMode::kOutput ? stream.transferOp(stream) : 0;
 }
 
 }  // namespace zaveredo

@@ -23,7 +23,7 @@ void SetIoResult(std::int32_t code);
 bool RunStreamOp(StreamOp op, TextStream& stream);
 
 // The opening algorithm shared by create, append, reset and the lazy console opening.
-void OpenTextStream(TextStream& stream, std::uint16_t mode);
+void OpenTextStream(TextStream& stream, StreamMode mode);
 
 // The stream operations.
 std::int32_t OpenFileOrConsole(TextStream& stream);   // the file opener, also for the console

@@ -10,13 +10,13 @@ namespace {
 
 constexpr std::int32_t kNeverBound = 102;
 
-bool IsValidMode(std::uint16_t mode) {
-  return mode >= kModeClosed && mode <= kModeInOut;
+bool IsValidMode(StreamMode mode) {
+  return mode >= StreamMode::kClosed && mode <= StreamMode::kInOut;
 }
 
 // The opener of a stream whose path did not fit: Windows too refuses such a name.
 std::int32_t RefuseLongPath(TextStream& stream) {
-  stream.mode = kModeClosed;
+  stream.mode = StreamMode::kClosed;
   return static_cast<std::int32_t>(platform::kErrorPathNotFound);
 }
 
@@ -24,7 +24,7 @@ std::int32_t RefuseLongPath(TextStream& stream) {
 
 void BindTextStream(TextStream& stream, const char* path) {
   std::memset(&stream, 0, offsetof(TextStream, buffer));
-  stream.mode = kModeClosed;
+  stream.mode = StreamMode::kClosed;
   stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
   stream.bufferSize = kStreamBufferSize;
   stream.bufferPtr = stream.buffer;
@@ -39,12 +39,12 @@ void BindTextStream(TextStream& stream, const char* path) {
 
 namespace text_stream {
 
-void OpenTextStream(TextStream& stream, std::uint16_t mode) {
+void OpenTextStream(TextStream& stream, StreamMode mode) {
   if (!IsValidMode(stream.mode)) {
     SetIoResult(kNeverBound);
     return;
   }
-  if (stream.mode != kModeClosed) CloseTextStream(stream);
+  if (stream.mode != StreamMode::kClosed) CloseTextStream(stream);
   stream.mode = mode;
   if (stream.path[0] == '\0' && stream.openOp == nullptr) stream.openOp = OpenFileOrConsole;
   RunStreamOp(stream.openOp, stream);
@@ -53,19 +53,19 @@ void OpenTextStream(TextStream& stream, std::uint16_t mode) {
 }  // namespace text_stream
 
 void CreateTextStream(TextStream& stream) {
-  text_stream::OpenTextStream(stream, kModeOutput);
+  text_stream::OpenTextStream(stream, StreamMode::kOutput);
 }
 void AppendTextStream(TextStream& stream) {
-  text_stream::OpenTextStream(stream, kModeInOut);
+  text_stream::OpenTextStream(stream, StreamMode::kInOut);
 }
 
 bool AppendOrCreateTextStream(TextStream& stream) {
   // The file opener told to create; another one (that of a path refused) stays as it is.
   StreamOp bound = stream.openOp;
   if (bound == text_stream::OpenFileOrConsole) stream.openOp = text_stream::OpenFileCreatingIt;
-  text_stream::OpenTextStream(stream, kModeInOut);
+  text_stream::OpenTextStream(stream, StreamMode::kInOut);
   stream.openOp = bound;
-  if (stream.mode != kModeOutput) return false;
+  if (stream.mode != StreamMode::kOutput) return false;
   std::int64_t position = 0;
   if (!platform::SetFilePointerEx(stream.handle, 0, platform::kFileCurrent, &position)) {
     text_stream::SetIoResult(static_cast<std::int32_t>(platform::GetLastError()));
@@ -75,16 +75,18 @@ bool AppendOrCreateTextStream(TextStream& stream) {
 }
 
 void ResetTextStream(TextStream& stream) {
-  text_stream::OpenTextStream(stream, kModeInput);
+  text_stream::OpenTextStream(stream, StreamMode::kInput);
 }
 
 void CloseTextStream(TextStream& stream) {
-  if (stream.mode != kModeInput && stream.mode != kModeOutput && stream.mode != kModeInOut) {
+  if (stream.mode != StreamMode::kInput && stream.mode != StreamMode::kOutput &&
+      stream.mode != StreamMode::kInOut) {
     if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
     return;
   }
   // A failed write-out leaves the stream open, so its handle is not lost.
-  if (stream.mode != kModeInput && !text_stream::RunStreamOp(stream.transferOp, stream)) return;
+  if (stream.mode != StreamMode::kInput && !text_stream::RunStreamOp(stream.transferOp, stream))
+    return;
   text_stream::RunStreamOp(stream.closeOp, stream);
 }
 

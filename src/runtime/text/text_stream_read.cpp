@@ -16,11 +16,11 @@ constexpr int kEnd = -1;         // end of text
 constexpr int kChunkSize = 255;  // a line is gathered in pieces of this size
 
 bool ReadyForInput(TextStream& stream) {
-  if (stream.mode != kModeInput && text_stream::IsStdInput(stream)) {
+  if (stream.mode != StreamMode::kInput && text_stream::IsStdInput(stream)) {
     stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
-    text_stream::OpenTextStream(stream, kModeInput);
+    text_stream::OpenTextStream(stream, StreamMode::kInput);
   }
-  if (stream.mode == kModeInput) return true;
+  if (stream.mode == StreamMode::kInput) return true;
   text_stream::SetIoResult(kNotInput);
   return false;
 }

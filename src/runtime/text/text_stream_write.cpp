@@ -11,11 +11,11 @@ namespace {
 
 // Standard output and standard error open on their first write.
 bool ReadyForOutput(TextStream& stream) {
-  if (stream.mode != kModeOutput && text_stream::IsConsoleOutput(stream)) {
+  if (stream.mode != StreamMode::kOutput && text_stream::IsConsoleOutput(stream)) {
     stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
     CreateTextStream(stream);
   }
-  if (stream.mode == kModeOutput) return true;
+  if (stream.mode == StreamMode::kOutput) return true;
   text_stream::SetIoResult(text_stream::kNotOutput);
   return false;
 }
@@ -54,8 +54,8 @@ void WriteLineEnd(TextStream& stream) {
 }
 
 void FinishWrite(TextStream& stream) {
-  if (stream.mode == kModeInput) return;
-  if (stream.mode == kModeOutput || stream.mode == kModeInOut) {
+  if (stream.mode == StreamMode::kInput) return;
+  if (stream.mode == StreamMode::kOutput || stream.mode == StreamMode::kInOut) {
     text_stream::RunStreamOp(stream.flushOp, stream);
     return;
   }

@@ -15,14 +15,14 @@ namespace zaveredo::platform {
 namespace {
 
 void CallRoutine(void* routine) {
-  ResetFpu();
+  x87::ResetFpu();
   reinterpret_cast<void (*)()>(routine)();
 }
 
 FaultInfo FaultOf(void (*routine)()) {
   FaultInfo fault;
   bool completed = RunFaultGuarded(&CallRoutine, reinterpret_cast<void*>(routine), &fault);
-  ResetFpu();
+  x87::ResetFpu();
   EXPECT_FALSE(completed) << "no fault";
   return fault;
 }
@@ -77,7 +77,7 @@ TEST(Faults, ForbiddenTimeStampCounterIsAPrivilegedInstruction) {
   FaultInfo fault;
   bool completed =
       RunFaultGuarded(&CallRoutine, reinterpret_cast<void*>(&ReadTimeStampCounter), &fault);
-  ResetFpu();
+  x87::ResetFpu();
   prctl(PR_SET_TSC, PR_TSC_ENABLE, 0, 0, 0);
   // Some hypervisors accept the setting but never trap the instruction.
   if (completed) GTEST_SKIP() << "this machine does not enforce a forbidden rdtsc";

@@ -35,7 +35,7 @@ TEST(Win32FaultRecord, AnX87FaultIsPlacedAtTheInstructionThatCausedIt) {
     FaultInfo fault = DescribeFault(e.record, e.context);
     EXPECT_EQ(fault.code, code);
     EXPECT_EQ(fault.address, reinterpret_cast<const void*>(kCauseAt)) << std::hex << code;
-    EXPECT_EQ(FaultControlWord(e.context), 0x1332);
+    EXPECT_EQ(FaultControlWord(e.context).Bits(), 0x1332);
   }
 }
 

@@ -27,7 +27,7 @@ void FailsToAllocate(void*) {
   throw std::bad_alloc();
 }
 void DividesByZero(void*) {
-  ResetFpu();
+  x87::ResetFpu();
   test_support::X87DivideByZero();
   ++reachedAfterFault;
 }
@@ -71,9 +71,9 @@ TEST(ErrorGuard, StackOverflowIsCaught) {
 }
 
 TEST(ErrorGuard, RunControlWordIsBackAfterAFault) {
-  SetControlWord(0x037F);
+  x87::SetControlWord(x87::ControlWord(0x037F));
   EXPECT_FALSE(RunErrorGuarded(&DividesByZero, nullptr));
-  EXPECT_EQ(GetControlWord() | kControlWordReservedBit, kRunControlWord | kControlWordReservedBit);
+  EXPECT_EQ(x87::ControlWordInForce(), x87::kRunControlWord);
   // Nothing pending is left behind: ordinary x87 arithmetic works.
   volatile long double one = 1.0L, three = 3.0L;
   EXPECT_GT(one / three, 0.33L);

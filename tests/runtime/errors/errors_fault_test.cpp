@@ -26,7 +26,7 @@ Seen ErrorOf(const p::FaultInfo& fault) {
 }
 
 void CallRoutine(void* routine) {
-  ResetFpu();
+  x87::ResetFpu();
   reinterpret_cast<void (*)()>(routine)();
 }
 
@@ -34,7 +34,7 @@ void CallRoutine(void* routine) {
 p::FaultInfo FaultOf(void (*routine)()) {
   p::FaultInfo fault;
   bool completed = p::RunFaultGuarded(&CallRoutine, reinterpret_cast<void*>(routine), &fault);
-  ResetFpu();
+  x87::ResetFpu();
   EXPECT_FALSE(completed) << "no fault";
   return fault;
 }

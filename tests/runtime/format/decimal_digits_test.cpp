@@ -22,8 +22,8 @@ using model::Natural;
 
 class DecimalDigitsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
-  void TearDown() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
+  void TearDown() override { x87::ResetFpu(); }
 };
 
 // 10^n rounded once to 64 bits, from the exact integer; cached, the large ones are slow.

@@ -26,10 +26,11 @@ struct Row {
 
 class FormatDecimalTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
-  void TearDown() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
+  void TearDown() override { x87::ResetFpu(); }
 
-  static void ExpectRows(const std::vector<Row>& rows, int style, int precision, int digits) {
+  static void ExpectRows(const std::vector<Row>& rows, DecimalStyle style, int precision,
+                         int digits) {
     for (const Row& row : rows) {
       EXPECT_EQ(FormatDecimal(row.value, style, precision, digits, kGerman), row.german)
           << row.what << " (German)";
@@ -69,7 +70,7 @@ TEST_F(FormatDecimalTest, TimesInSecondsUseTheNumberStyle) {
           {"rounding up past the precision", Double(999999999.99), "1E0009", "1E0009"},
           {"too many integer digits", 12345678901.0L, "1,23456789E0010", "1.23456789E0010"},
       },
-      kStyleNumber, 9, 4);
+      DecimalStyle::kNumber, 9, 4);
 }
 
 TEST_F(FormatDecimalTest, ClockRatesUseTheFixedStyle) {
@@ -89,7 +90,7 @@ TEST_F(FormatDecimalTest, ClockRatesUseTheFixedStyle) {
           {"negative below half has no sign", -0.4L, "0", "0"},
           {"negative tie", -5.5L, "-6", "-6"},
       },
-      kStyleFixed, 4, 0);
+      DecimalStyle::kFixed, 4, 0);
 }
 
 TEST_F(FormatDecimalTest, PhaseTimesAsTheyAreStored) {
@@ -102,7 +103,7 @@ TEST_F(FormatDecimalTest, PhaseTimesAsTheyAreStored) {
           {"a phase across midnight", Single(-86399.0f), "-86.399,0000", "-86,399.0000"},
           {"equal samples", Single(0.0f), "0,0000", "0.0000"},
       },
-      kStyleNumber, 9, 4);
+      DecimalStyle::kNumber, 9, 4);
 }
 
 long double FromBits(std::uint16_t signExponent, std::uint64_t significand) {
@@ -117,70 +118,74 @@ long double FromBits(std::uint16_t signExponent, std::uint64_t significand) {
 
 TEST_F(FormatDecimalTest, SpecialValues) {
   const long double infinity = std::numeric_limits<long double>::infinity();
-  EXPECT_EQ(FormatDecimal(-0.0L, kStyleNumber, 9, 4, kGerman), "0,0000");
-  EXPECT_EQ(
-      FormatDecimal(std::numeric_limits<long double>::denorm_min(), kStyleNumber, 9, 4, kGerman),
-      "0,0000");
-  EXPECT_EQ(
-      FormatDecimal(-std::numeric_limits<long double>::denorm_min(), kStyleFixed, 4, 0, kGerman),
-      "0");
-  EXPECT_EQ(FormatDecimal(infinity, kStyleNumber, 9, 4, kGerman), "INF");
-  EXPECT_EQ(FormatDecimal(-infinity, kStyleNumber, 9, 4, kGerman), "-INF");
-  EXPECT_EQ(
-      FormatDecimal(std::numeric_limits<long double>::quiet_NaN(), kStyleFixed, 4, 0, kGerman),
-      "NAN");
-  EXPECT_EQ(
-      FormatDecimal(-std::numeric_limits<long double>::quiet_NaN(), kStyleFixed, 4, 0, kGerman),
-      "NAN");
-  // Exponent field all ones without the integer bit counts as infinity, with the sign.
-  EXPECT_EQ(FormatDecimal(FromBits(0xFFFF, 0x4000000000000000u), kStyleFixed, 4, 0, kGerman),
-            "-INF");
-  EXPECT_EQ(FormatDecimal(FromBits(0x7FFF, 0xC000000000000000u), kStyleFixed, 4, 0, kGerman),
+  EXPECT_EQ(FormatDecimal(-0.0L, DecimalStyle::kNumber, 9, 4, kGerman), "0,0000");
+  EXPECT_EQ(FormatDecimal(std::numeric_limits<long double>::denorm_min(), DecimalStyle::kNumber, 9,
+                          4, kGerman),
+            "0,0000");
+  EXPECT_EQ(FormatDecimal(-std::numeric_limits<long double>::denorm_min(), DecimalStyle::kFixed, 4,
+                          0, kGerman),
+            "0");
+  EXPECT_EQ(FormatDecimal(infinity, DecimalStyle::kNumber, 9, 4, kGerman), "INF");
+  EXPECT_EQ(FormatDecimal(-infinity, DecimalStyle::kNumber, 9, 4, kGerman), "-INF");
+  EXPECT_EQ(FormatDecimal(std::numeric_limits<long double>::quiet_NaN(), DecimalStyle::kFixed, 4, 0,
+                          kGerman),
             "NAN");
+  EXPECT_EQ(FormatDecimal(-std::numeric_limits<long double>::quiet_NaN(), DecimalStyle::kFixed, 4,
+                          0, kGerman),
+            "NAN");
+  // Exponent field all ones without the integer bit counts as infinity, with the sign.
+  EXPECT_EQ(
+      FormatDecimal(FromBits(0xFFFF, 0x4000000000000000u), DecimalStyle::kFixed, 4, 0, kGerman),
+      "-INF");
+  EXPECT_EQ(
+      FormatDecimal(FromBits(0x7FFF, 0xC000000000000000u), DecimalStyle::kFixed, 4, 0, kGerman),
+      "NAN");
 }
 
 TEST_F(FormatDecimalTest, NulSeparatorsAreNotWritten) {
   const Separators none{'\0', '\0'};
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleNumber, 9, 4, none), "12345672500");
+  EXPECT_EQ(FormatDecimal(1234567.25L, DecimalStyle::kNumber, 9, 4, none), "12345672500");
   const Separators dotOnly{'.', '\0'};
-  EXPECT_EQ(FormatDecimal(-1234567.25L, kStyleNumber, 9, 4, dotOnly), "-1234567.2500");
-  EXPECT_EQ(FormatDecimal(12345.6L, kStyleFixed, 4, 0, none), "1235E4");
+  EXPECT_EQ(FormatDecimal(-1234567.25L, DecimalStyle::kNumber, 9, 4, dotOnly), "-1234567.2500");
+  EXPECT_EQ(FormatDecimal(12345.6L, DecimalStyle::kFixed, 4, 0, none), "1235E4");
 }
 
 TEST_F(FormatDecimalTest, FixedStyleNeverGroups) {
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleFixed, 9, 2, kGerman), "1234567,25");
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleNumber, 9, 2, kGerman), "1.234.567,25");
-  EXPECT_EQ(FormatDecimal(123.0L, kStyleNumber, 9, 0, kGerman), "123");
-  EXPECT_EQ(FormatDecimal(123456.0L, kStyleNumber, 9, 0, kGerman), "123.456");
+  EXPECT_EQ(FormatDecimal(1234567.25L, DecimalStyle::kFixed, 9, 2, kGerman), "1234567,25");
+  EXPECT_EQ(FormatDecimal(1234567.25L, DecimalStyle::kNumber, 9, 2, kGerman), "1.234.567,25");
+  EXPECT_EQ(FormatDecimal(123.0L, DecimalStyle::kNumber, 9, 0, kGerman), "123");
+  EXPECT_EQ(FormatDecimal(123456.0L, DecimalStyle::kNumber, 9, 0, kGerman), "123.456");
 }
 
 TEST_F(FormatDecimalTest, SmallMagnitudesAndLongFractions) {
   // Leading zeros of the fraction come before the digits; the digit count caps at 18.
-  EXPECT_EQ(FormatDecimal(0.00125L, kStyleNumber, 9, 6, kEnglish), "0.001250");
-  EXPECT_EQ(FormatDecimal(0.00125L, kStyleNumber, 9, 2, kEnglish), "0.00");
-  EXPECT_EQ(FormatDecimal(0.5L, kStyleFixed, 18, 25, kEnglish), "0.500000000000000000");
-  EXPECT_EQ(FormatDecimal(1e-30L, kStyleFixed, 18, 25, kEnglish), "0.000000000000000000");
+  EXPECT_EQ(FormatDecimal(0.00125L, DecimalStyle::kNumber, 9, 6, kEnglish), "0.001250");
+  EXPECT_EQ(FormatDecimal(0.00125L, DecimalStyle::kNumber, 9, 2, kEnglish), "0.00");
+  EXPECT_EQ(FormatDecimal(0.5L, DecimalStyle::kFixed, 18, 25, kEnglish), "0.500000000000000000");
+  EXPECT_EQ(FormatDecimal(1e-30L, DecimalStyle::kFixed, 18, 25, kEnglish), "0.000000000000000000");
   // Precision is clamped to 2..18.
-  EXPECT_EQ(FormatDecimal(123.456L, kStyleFixed, 0, 4, kEnglish), "1.2E0002");
-  EXPECT_EQ(FormatDecimal(0.123456789012345678901L, kStyleFixed, 40, 20, kEnglish),
+  EXPECT_EQ(FormatDecimal(123.456L, DecimalStyle::kFixed, 0, 4, kEnglish), "1.2E0002");
+  EXPECT_EQ(FormatDecimal(0.123456789012345678901L, DecimalStyle::kFixed, 40, 20, kEnglish),
             "0.123456789012345679");
 }
 
 TEST_F(FormatDecimalTest, GeneralStylePadsTheExponent) {
-  EXPECT_EQ(FormatDecimal(123456.0L, kStyleFixed, 2, 1, kEnglish), "1.2E5");
-  EXPECT_EQ(FormatDecimal(123456.0L, kStyleFixed, 2, 3, kEnglish), "1.2E005");
-  EXPECT_EQ(FormatDecimal(123456.0L, kStyleFixed, 2, 5, kEnglish), "1.2E5");
-  EXPECT_EQ(FormatDecimal(-1e300L, kStyleNumber, 9, 4, kEnglish), "-1E0300");
+  EXPECT_EQ(FormatDecimal(123456.0L, DecimalStyle::kFixed, 2, 1, kEnglish), "1.2E5");
+  EXPECT_EQ(FormatDecimal(123456.0L, DecimalStyle::kFixed, 2, 3, kEnglish), "1.2E005");
+  EXPECT_EQ(FormatDecimal(123456.0L, DecimalStyle::kFixed, 2, 5, kEnglish), "1.2E5");
+  EXPECT_EQ(FormatDecimal(-1e300L, DecimalStyle::kNumber, 9, 4, kEnglish), "-1E0300");
 }
 
 TEST_F(FormatDecimalTest, ResultDoesNotDependOnTheCallersRounding) {
   const long double value = Double(999999999.99);
-  const std::string expected = FormatDecimal(value, kStyleNumber, 9, 4, kGerman);
+  const std::string expected = FormatDecimal(value, DecimalStyle::kNumber, 9, 4, kGerman);
   // Round toward zero with a 53-bit significand would change the scaling and the roundings.
-  SetControlWord(static_cast<std::uint16_t>((kRunControlWord & ~0x0F00) | 0x0E00));
-  EXPECT_EQ(FormatDecimal(value, kStyleNumber, 9, 4, kGerman), expected);
-  EXPECT_EQ(FormatDecimal(2992.5L, kStyleFixed, 4, 0, kGerman), "2993");
-  EXPECT_EQ(GetControlWord() & ~kControlWordReservedBit, (kRunControlWord & ~0x0F00) | 0x0E00);
+  const x87::ControlWord towardZero =
+      x87::kRunControlWord.With(x87::Rounding::kTowardZero).With(x87::Precision::kDouble);
+  x87::SetControlWord(towardZero);
+  EXPECT_EQ(FormatDecimal(value, DecimalStyle::kNumber, 9, 4, kGerman), expected);
+  EXPECT_EQ(FormatDecimal(2992.5L, DecimalStyle::kFixed, 4, 0, kGerman), "2993");
+  EXPECT_EQ(x87::ControlWordInForce(), towardZero);
 }
 
 }  // namespace

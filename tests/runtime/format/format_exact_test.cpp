@@ -105,8 +105,8 @@ long double RandomValue(std::mt19937_64& random, double limit) {
 
 class FormatExactTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetFpu(); }
-  void TearDown() override { ResetFpu(); }
+  void SetUp() override { x87::ResetFpu(); }
+  void TearDown() override { x87::ResetFpu(); }
 };
 
 TEST_F(FormatExactTest, TimesInSecondsAreCorrectlyRoundedToFourDigits) {
@@ -117,10 +117,10 @@ TEST_F(FormatExactTest, TimesInSecondsAreCorrectlyRoundedToFourDigits) {
     ExactRounding rounding = RoundExactly(value, 4);
     if (rounding.ambiguous) continue;
     ++checked;
-    ASSERT_EQ(FormatDecimal(value, kStyleNumber, 9, 4, kEnglish),
+    ASSERT_EQ(FormatDecimal(value, DecimalStyle::kNumber, 9, 4, kEnglish),
               ExpectedText(rounding, std::signbit(value), 4, true, kEnglish))
         << static_cast<double>(value);
-    ASSERT_EQ(FormatDecimal(value, kStyleNumber, 9, 4, kGerman),
+    ASSERT_EQ(FormatDecimal(value, DecimalStyle::kNumber, 9, 4, kGerman),
               ExpectedText(rounding, std::signbit(value), 4, true, kGerman))
         << static_cast<double>(value);
   }
@@ -137,7 +137,7 @@ TEST_F(FormatExactTest, ClockRatesAreCorrectlyRoundedToIntegers) {
     ++checked;
     std::string expected = ExpectedText(rounding, std::signbit(value), 0, false, kGerman);
     if (rounding.scaled.Decimal().size() > 4) expected = std::signbit(value) ? "-1E4" : "1E4";
-    ASSERT_EQ(FormatDecimal(value, kStyleFixed, 4, 0, kGerman), expected)
+    ASSERT_EQ(FormatDecimal(value, DecimalStyle::kFixed, 4, 0, kGerman), expected)
         << static_cast<double>(value);
   }
   EXPECT_GT(checked, 19000);

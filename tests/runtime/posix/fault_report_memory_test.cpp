@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 #include "tests/runtime/errors/fault_makers.h"
 #include "tests/runtime/posix/child_process.h"
 

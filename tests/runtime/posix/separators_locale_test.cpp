@@ -42,14 +42,16 @@ TEST_F(StartupSeparatorsTest, TheCLocaleWritesNoThousandsSeparator) {
   ReadSeparators();
   EXPECT_EQ(StartupSeparators().decimal, '.');
   EXPECT_EQ(StartupSeparators().thousands, '\0');
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleNumber, 9, 4, StartupSeparators()), "1234567.2500");
+  EXPECT_EQ(FormatDecimal(1234567.25L, DecimalStyle::kNumber, 9, 4, StartupSeparators()),
+            "1234567.2500");
 }
 
 TEST_F(StartupSeparatorsTest, AGermanLocaleGroupsWithPoints) {
   if (!Installed("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed here";
   setenv("LC_ALL", "de_DE.UTF-8", 1);
   ReadSeparators();
-  EXPECT_EQ(FormatDecimal(1234567.25L, kStyleNumber, 9, 4, StartupSeparators()), "1.234.567,2500");
+  EXPECT_EQ(FormatDecimal(1234567.25L, DecimalStyle::kNumber, 9, 4, StartupSeparators()),
+            "1.234.567,2500");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "platform/codepage.h"
 #include "runtime/errors/checked.h"
 #include "runtime/errors/errors.h"
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 #include "runtime/text/text_stream.h"
 #include "tests/runtime/errors/fault_makers.h"
 #include "tests/runtime/posix/child_process.h"

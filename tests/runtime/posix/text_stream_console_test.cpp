@@ -95,13 +95,13 @@ TEST_F(ConsoleTest, InputOpensOnFirstReadAndEndsQuietly) {
   WriteAll(out, "initials");
   ::close(out);
   Redirect(STDIN_FILENO, Keep(in));
-  std::uint16_t before = StdInput().mode;
+  StreamMode before = StdInput().mode;
   Lines lines = ReadLines(StdInput(), 3);
-  std::uint16_t after = StdInput().mode;
+  StreamMode after = StdInput().mode;
   std::int32_t code = TakeIoResult();
   Restore();
-  EXPECT_EQ(before, kModeClosed);
-  EXPECT_EQ(after, kModeInput);
+  EXPECT_EQ(before, StreamMode::kClosed);
+  EXPECT_EQ(after, StreamMode::kInput);
   EXPECT_EQ(lines, (Lines{"initials", "", ""}));
   EXPECT_EQ(code, 0);
 }
@@ -164,7 +164,7 @@ TEST_F(ConsoleTest, OutputIntoAPipeTravelsIn128ByteBlocks) {
   WriteLineEnd(StdOutput());
   int afterSecond = Waiting(in);
   CloseConsoleStreams();
-  std::uint16_t modeAfterClose = StdOutput().mode;
+  StreamMode modeAfterClose = StdOutput().mode;
   bool handleOpen = ::fcntl(STDOUT_FILENO, F_GETFD) != -1;
   std::string bytes = Drain(in);
   std::int32_t code = TakeIoResult();
@@ -172,7 +172,7 @@ TEST_F(ConsoleTest, OutputIntoAPipeTravelsIn128ByteBlocks) {
   EXPECT_EQ(afterFirst, 0);
   EXPECT_EQ(afterSecond, 128);
   EXPECT_EQ(bytes, std::string(100, 'a') + std::string(100, 'b') + "\r\n");
-  EXPECT_EQ(modeAfterClose, kModeOutput);
+  EXPECT_EQ(modeAfterClose, StreamMode::kOutput);
   EXPECT_TRUE(handleOpen);
   EXPECT_NE(code, 105);
 }
@@ -222,10 +222,10 @@ TEST_F(ConsoleTest, OutputOnAHandleOfUnknownTypeIsRefusedWith105) {
   Redirect(STDOUT_FILENO, directory);
   WriteText(StdOutput(), "x");
   std::int32_t code = TakeIoResult();
-  std::uint16_t mode = StdOutput().mode;
+  StreamMode mode = StdOutput().mode;
   Restore();
   EXPECT_EQ(code, 105);
-  EXPECT_EQ(mode, kModeClosed);
+  EXPECT_EQ(mode, StreamMode::kClosed);
 }
 
 TEST_F(ConsoleTest, StandardErrorWritesToItsOwnDescriptor) {

@@ -24,7 +24,7 @@ class TextStreamAppendTest : public test_support::FileStreamTest {
     PutFileBytes(path_, bytes);
     AppendTextStream(stream_);
     EXPECT_EQ(TakeIoResult(), 0);
-    EXPECT_EQ(stream_.mode, kModeOutput);
+    EXPECT_EQ(stream_.mode, StreamMode::kOutput);
     EXPECT_EQ(stream_.bufferPos, 0u);
     std::string opened = FileBytes(path_);
     WriteText(stream_, "NEW");
@@ -84,7 +84,7 @@ TEST_F(TextStreamAppendTest, MarkInAShortFileCuts) {
 TEST_F(TextStreamAppendTest, MissingFileFailsWithCode2AndCreatesNothing) {
   AppendTextStream(stream_);
   EXPECT_EQ(TakeIoResult(), 2);
-  EXPECT_EQ(stream_.mode, kModeClosed);
+  EXPECT_EQ(stream_.mode, StreamMode::kClosed);
   EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
@@ -112,7 +112,7 @@ TEST_F(TextStreamAppendTest, DirectoryIsRefusedWithCode5) {
   std::filesystem::create_directory(path_);
   AppendTextStream(stream_);
   EXPECT_EQ(TakeIoResult(), 5);
-  EXPECT_EQ(stream_.mode, kModeClosed);
+  EXPECT_EQ(stream_.mode, StreamMode::kClosed);
 }
 
 }  // namespace

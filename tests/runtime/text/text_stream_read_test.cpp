@@ -19,7 +19,7 @@ class TextStreamReadTest : public ::testing::Test {
  protected:
   void SetUp() override { TakeIoResult(); }
   void TearDown() override {
-    if (stream_.mode != kModeClosed) CloseTextStream(stream_);
+    if (stream_.mode != StreamMode::kClosed) CloseTextStream(stream_);
     TakeIoResult();
   }
   void Open(const std::string& bytes, std::uint16_t lineFlags = kDefaultLineStyle) {
@@ -29,7 +29,7 @@ class TextStreamReadTest : public ::testing::Test {
     stream_.lineFlags = lineFlags;
     ResetTextStream(stream_);
     ASSERT_EQ(TakeIoResult(), 0);
-    ASSERT_EQ(stream_.mode, kModeInput);
+    ASSERT_EQ(stream_.mode, StreamMode::kInput);
   }
   char NextUnread() const { return stream_.bufferPtr[stream_.bufferPos]; }
 
@@ -148,7 +148,7 @@ TEST_F(TextStreamReadTest, MissingFileFailsWithCode2) {
   BindTextStream(stream_, scratch_.PathOf("absent.txt").c_str());
   ResetTextStream(stream_);
   EXPECT_EQ(TakeIoResult(), 2);
-  EXPECT_EQ(stream_.mode, kModeClosed);
+  EXPECT_EQ(stream_.mode, StreamMode::kClosed);
 }
 
 TEST_F(TextStreamReadTest, StreamNotOpenForInputRefusesReads) {
@@ -167,7 +167,7 @@ TEST_F(TextStreamReadTest, InputStreamClosesWithoutWritingAndFinishWriteIsIgnore
   EXPECT_EQ(TakeIoResult(), 0);
   CloseTextStream(stream_);
   EXPECT_EQ(TakeIoResult(), 0);
-  EXPECT_EQ(stream_.mode, kModeClosed);
+  EXPECT_EQ(stream_.mode, StreamMode::kClosed);
 }
 
 }  // namespace

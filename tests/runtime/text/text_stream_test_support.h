@@ -82,7 +82,7 @@ class FileStreamTest : public ::testing::Test {
     BindTextStream(stream_, path_.c_str());
   }
   void TearDown() override {
-    if (stream_.mode != kModeClosed) CloseTextStream(stream_);
+    if (stream_.mode != StreamMode::kClosed) CloseTextStream(stream_);
     TakeIoResult();
   }
 

@@ -25,7 +25,7 @@ class TextStreamWriteTest : public test_support::FileStreamTest {
 TEST_F(TextStreamWriteTest, CreateTruncatesAnExistingFileAtOnce) {
   PutFileBytes(path_, "an earlier record\r\n");
   Create();
-  EXPECT_EQ(stream_.mode, kModeOutput);
+  EXPECT_EQ(stream_.mode, StreamMode::kOutput);
   EXPECT_EQ(FileBytes(path_), "");
   WriteText(stream_, "new");
   CloseTextStream(stream_);
@@ -92,7 +92,7 @@ TEST_F(TextStreamWriteTest, CloseWritesTheRestAndClosesOnce) {
   WriteText(stream_, "rest");
   CloseTextStream(stream_);
   EXPECT_EQ(TakeIoResult(), 0);
-  EXPECT_EQ(stream_.mode, kModeClosed);
+  EXPECT_EQ(stream_.mode, StreamMode::kClosed);
   EXPECT_EQ(FileBytes(path_), "rest");
   CloseTextStream(stream_);
   EXPECT_EQ(TakeIoResult(), 103);
@@ -123,7 +123,7 @@ TEST(TextStreamOpenTest, RecordNeverBoundIsRefusedWith102) {
   TextStream stream{};
   CreateTextStream(stream);
   EXPECT_EQ(TakeIoResult(), 102);
-  EXPECT_EQ(stream.mode, 0);
+  EXPECT_EQ(stream.mode, StreamMode{0});
 }
 
 TEST(TextStreamOpenTest, PathTooLongIsRefusedNotCutShort) {
@@ -134,7 +134,7 @@ TEST(TextStreamOpenTest, PathTooLongIsRefusedNotCutShort) {
   BindTextStream(stream, path.c_str());
   CreateTextStream(stream);
   EXPECT_EQ(TakeIoResult(), 3);
-  EXPECT_EQ(stream.mode, kModeClosed);
+  EXPECT_EQ(stream.mode, StreamMode::kClosed);
   EXPECT_FALSE(std::filesystem::exists(cut));
 }
 

@@ -1,4 +1,4 @@
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST_F(TerminationDeathTest, FaultOutsideAGuardIsReportedAtOnce) {
 
 void ZeroDivideOutsideGuard() {
   InstallErrorMachinery();
-  ResetFpu();
+  x87::ResetFpu();
   test_support::X87DivideByZero();
 }
 
@@ -76,13 +76,13 @@ TEST_F(TerminationDeathTest, FloatingPointFaultIsReportedAsZeroDivide) {
 
 // Ends the run from the finalization: 42 when the run's control word is in force again.
 void ExitByControlWord() {
-  platform::ExitProcess((GetControlWord() | kControlWordReservedBit) == 0x1372 ? 42 : 43);
+  platform::ExitProcess(x87::ControlWordInForce() == x87::kRunControlWord ? 42 : 43);
 }
 
 void ZeroDivideCheckingControlWord() {
   InstallErrorMachinery();
   SetProgramFinalization(&ExitByControlWord);
-  ResetFpu();
+  x87::ResetFpu();
   test_support::X87DivideByZero();
 }
 

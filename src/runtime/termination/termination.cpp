@@ -1,14 +1,14 @@
-#include "runtime/errors/termination.h"
+#include "runtime/termination/termination.h"
 
 #include <exception>
 #include <new>
 
 #include "platform/faults.h"
 #include "platform/process.h"
-#include "runtime/errors/error_report.h"
-#include "runtime/errors/fallback_line.h"
 #include "runtime/errors/fault_errors.h"
 #include "runtime/errors/messages.h"
+#include "runtime/termination/error_report.h"
+#include "runtime/termination/fallback_line.h"
 #include "runtime/text/text_stream.h"
 #include "x87/control_word.h"
 
@@ -25,7 +25,7 @@ void (*programFinalization)() = nullptr;
 
 void OnUnhandledFault(const platform::FaultInfo& fault) {
   if (!platform::ConsultUnhandledExceptionFilter(fault)) return;  // the platform takes it
-  ResetFpu();
+  x87::ResetFpu();
   ReportUnhandledError(ErrorOfFault(fault));
 }
 

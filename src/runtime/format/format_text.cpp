@@ -1,4 +1,4 @@
-#include "runtime/errors/format_text.h"
+#include "runtime/format/format_text.h"
 
 #include <cstring>
 

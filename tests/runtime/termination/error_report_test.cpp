@@ -1,4 +1,4 @@
-#include "runtime/errors/error_report.h"
+#include "runtime/termination/error_report.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "platform/faults.h"
 #include "platform/process.h"
 #include "runtime/errors/checked.h"
-#include "runtime/errors/fallback_line.h"
+#include "runtime/termination/fallback_line.h"
 
 namespace zaveredo {
 namespace {

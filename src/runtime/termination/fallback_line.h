@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "runtime/errors/format_text.h"
+#include "runtime/format/format_text.h"
 
 namespace zaveredo {
 

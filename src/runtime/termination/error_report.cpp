@@ -1,4 +1,4 @@
-#include "runtime/errors/error_report.h"
+#include "runtime/termination/error_report.h"
 
 #include <cstring>
 #include <string_view>

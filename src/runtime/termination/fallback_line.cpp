@@ -1,4 +1,4 @@
-#include "runtime/errors/fallback_line.h"
+#include "runtime/termination/fallback_line.h"
 
 #include "platform/files.h"
 #include "platform/process.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "runtime/errors/errors.h"
-#include "runtime/errors/format_text.h"
+#include "runtime/format/format_text.h"
 
 namespace zaveredo {
 
