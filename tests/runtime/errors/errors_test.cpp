@@ -8,7 +8,7 @@
 #include "platform/codepage.h"
 #include "runtime/errors/checked.h"
 #include "tests/runtime/errors/fault_makers.h"
-#include "tests/runtime/errors/raised_kind.h"
+#include "tests/support/raised_kind.h"
 
 namespace zaveredo {
 namespace {
