@@ -4,7 +4,7 @@
 #include <string>
 
 #include "auswertung/model/collection.h"
-#include "tests/driver/temp_directory.h"
+#include "tests/support/file_bytes.h"
 
 namespace zaveredo::auswertung::test_support {
 

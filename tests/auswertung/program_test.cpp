@@ -9,6 +9,8 @@
 
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -17,11 +19,12 @@ using test_support::FileBytes;
 using test_support::Invoke;
 using test_support::Outcome;
 using test_support::TestPath;
-using zaveredo::test_support::PutFile;
+using zaveredo::test_support::PutFileBytes;
+using zaveredo::test_support::TempDirectory;
 
 class ProgramTest : public ::testing::Test {
  protected:
-  zaveredo::test_support::TempDirectory directory_;
+  TempDirectory directory_{TempDirectory::Use::kAsCurrent};
   const std::string real_ = TestPath("data/real/linux-c-locale.txt");
   const std::string buero_ = TestPath("data/buero.txt");  // one machine each
   const std::string labor_ = TestPath("data/labor.txt");
@@ -71,8 +74,8 @@ TEST_F(ProgramTest, AnArgumentBeginningWithASlashIsAFileNotAnOption) {
 }
 
 TEST_F(ProgramTest, FilesThatCannotBeReadAreNamedAndTheOthersStillReported) {
-  PutFile("leer.txt", "");
-  PutFile("fremd.txt", "Name;Vorname;\r\nMeier;Anna;");
+  PutFileBytes("leer.txt", "");
+  PutFileBytes("fremd.txt", "Name;Vorname;\r\nMeier;Anna;");
   std::filesystem::create_directory("ordner");
   const Outcome outcome = Invoke({"leer.txt", "ordner", "fehlt.txt", "fremd.txt", real_});
   EXPECT_EQ(outcome.code, 1);
@@ -95,7 +98,7 @@ TEST_F(ProgramTest, AReportThatCannotBeWrittenIsAnError) {
 }
 
 TEST_F(ProgramTest, TheReportGoesToTheNamedFileButNeverOntoAResultsFile) {
-  PutFile("zaveredo2.txt", FileBytes(real_));
+  PutFileBytes("zaveredo2.txt", FileBytes(real_));
   const Outcome refused = Invoke({"-o", "./zaveredo2.txt", "zaveredo2.txt"});
   EXPECT_EQ(refused.code, 2);
   EXPECT_EQ(FileBytes("zaveredo2.txt"), FileBytes(real_));

@@ -5,6 +5,8 @@
 
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -12,7 +14,8 @@ namespace {
 using test_support::Holds;
 using test_support::Invoke;
 using test_support::MakeRecord;
-using zaveredo::test_support::PutFile;
+using zaveredo::test_support::PutFileBytes;
+using zaveredo::test_support::TempDirectory;
 
 const std::string kMachine = "GenuineIntel;P4/x86 Family 15;2993;2;Windows XP;";
 
@@ -24,12 +27,12 @@ std::vector<double> Phases(double each, std::initializer_list<std::pair<int, dou
 
 class ReportTest : public ::testing::Test {
  protected:
-  zaveredo::test_support::TempDirectory directory_;
+  TempDirectory directory_{TempDirectory::Use::kAsCurrent};
 };
 
 TEST_F(ReportTest, TheSpreadColumnLeavesOutPhasesWithARunOfZero) {
-  PutFile("runs.txt", MakeRecord(kMachine + "A;", Phases(1.0, {{0, 0.0}, {5, 1.0}})) + "\r\n" +
-                          MakeRecord(kMachine + "B;", Phases(1.0, {{0, 0.5}, {5, 2.02}})));
+  PutFileBytes("runs.txt", MakeRecord(kMachine + "A;", Phases(1.0, {{0, 0.0}, {5, 1.0}})) + "\r\n" +
+                               MakeRecord(kMachine + "B;", Phases(1.0, {{0, 0.5}, {5, 2.02}})));
   const auto outcome = Invoke({"runs.txt"});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_TRUE(Holds(outcome.out, " 102.0 %!\n")) << outcome.out;
@@ -37,8 +40,8 @@ TEST_F(ReportTest, TheSpreadColumnLeavesOutPhasesWithARunOfZero) {
 
 TEST_F(ReportTest, RecordsBehindAByte26InTheMiddleAreReadAndNoted) {
   const std::string other = "AuthenticAMD;K7/x86 Family 6;1400;1;Windows 98;;";
-  PutFile("z.txt", MakeRecord(kMachine + "A;", Phases(1.0, {})) + "\x1A" + "\r\n" +
-                       MakeRecord(other, Phases(2.0, {})) + "\x1A\x1A");
+  PutFileBytes("z.txt", MakeRecord(kMachine + "A;", Phases(1.0, {})) + "\x1A" + "\r\n" +
+                            MakeRecord(other, Phases(2.0, {})) + "\x1A\x1A");
   const auto outcome = Invoke({"z.txt"});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_TRUE(Holds(outcome.out, "2 Maschinen aus 2 vollständigen")) << outcome.out;
@@ -47,8 +50,8 @@ TEST_F(ReportTest, RecordsBehindAByte26InTheMiddleAreReadAndNoted) {
 
 TEST_F(ReportTest, EveryFormatShowsRecordTextsAsTextNeverAsMarkup) {
   const std::string os = "&amp; <script>alert(1)</script>|\x07";
-  PutFile("x.txt", MakeRecord("Ven,dor;P|4\\x<b>/x86 & \"co\";2993;2;" + os + ";\x1B[2Ja\"b,;",
-                              Phases(1.0, {})));
+  PutFileBytes("x.txt", MakeRecord("Ven,dor;P|4\\x<b>/x86 & \"co\";2993;2;" + os + ";\x1B[2Ja\"b,;",
+                                   Phases(1.0, {})));
   const auto format = [](const char* name) { return Invoke({"--format", name, "x.txt"}).out; };
 
   const std::string markdown = format("markdown");
@@ -84,7 +87,7 @@ TEST_F(ReportTest, InitialsOfEightCharactersInEitherCharacterSetAreWhole) {
        "\xC3\x84\xC3\x96\xC3\x9C\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F\xE2\x82\xAC"},  // Windows-1252
   };
   for (const auto& [bytes, utf8] : initials) {
-    PutFile("k.txt", MakeRecord(kMachine + bytes + ";", Phases(1.0, {})));
+    PutFileBytes("k.txt", MakeRecord(kMachine + bytes + ";", Phases(1.0, {})));
     const auto outcome = Invoke({"--format", "csv", "k.txt"});
     EXPECT_EQ(outcome.code, 0) << outcome.err;
     EXPECT_TRUE(Holds(outcome.out,
@@ -99,7 +102,7 @@ TEST_F(ReportTest, TimesWithThousandsGroupsInEitherLocale) {
     german += phase % 2 ? "123.456,7890;" : "1.234.567,8901;";
     english += phase % 2 ? "123,456.7890;" : "1,234,567.8901;";
   }
-  PutFile("t.txt", german + "\r\n" + english);
+  PutFileBytes("t.txt", german + "\r\n" + english);
   const auto outcome = Invoke({"--format", "csv", "t.txt"});
   EXPECT_EQ(outcome.code, 0) << outcome.err;
   for (const char* initials : {",G,", ",E,"}) {
@@ -113,8 +116,8 @@ TEST_F(ReportTest, ATiedPhaseIsNeitherWonNorLost) {
   std::vector<double> other(32, 1.0);
   for (int phase = 0; phase < 22; ++phase)
     other[static_cast<std::size_t>(phase)] = phase < 10 ? 0.5 : 2.0;
-  PutFile("g.txt", MakeRecord(kMachine + "A;", Phases(1.0, {})) + "\r\n" +
-                       MakeRecord("AuthenticAMD;K7/x86;1400;1;Windows 98;B;", other));
+  PutFileBytes("g.txt", MakeRecord(kMachine + "A;", Phases(1.0, {})) + "\r\n" +
+                            MakeRecord("AuthenticAMD;K7/x86;1400;1;Windows 98;B;", other));
   const std::string text = Invoke({"g.txt"}).out;
   EXPECT_TRUE(Holds(text, "Maschine 2 ist in 10 Phasen schneller, in 12 langsamer, in 10 gleich."))
       << text;

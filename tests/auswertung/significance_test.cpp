@@ -8,6 +8,8 @@
 
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -15,7 +17,8 @@ namespace {
 using test_support::Holds;
 using test_support::Invoke;
 using test_support::MakeRecord;
-using zaveredo::test_support::PutFile;
+using zaveredo::test_support::PutFileBytes;
+using zaveredo::test_support::TempDirectory;
 
 // Runs whose phases all take `each`, phase 0 as given per run.
 RunTimes Runs(double each, std::vector<double> phase0) {
@@ -52,7 +55,7 @@ TEST(SignificanceTest, TellsAClearDifferenceFromNoiseAndNeedsThreeRunsEach) {
 
 class SignificanceReportTest : public ::testing::Test {
  protected:
-  zaveredo::test_support::TempDirectory directory_;
+  TempDirectory directory_{TempDirectory::Use::kAsCurrent};
 };
 
 // Three runs of the baseline; `other` runs of machine 2, real fuellen twice as fast, real
@@ -70,7 +73,7 @@ void PutRuns(int other) {
     times[1] = scatter[run % 3];
     text += MakeRecord("GenuineIntel;Andere/x86;3000;2;Windows XP;B;", times) + "\r\n";
   }
-  PutFile("runs.txt", text);
+  PutFileBytes("runs.txt", text);
 }
 
 TEST_F(SignificanceReportTest, ADifferenceInsideTheNoiseHasNoWinner) {

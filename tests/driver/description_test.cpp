@@ -7,13 +7,15 @@
 #include "probe/clock_rate_hooks.h"
 #include "probe/processor.h"
 #include "probe/windows_name.h"
-#include "tests/driver/temp_directory.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 #include "x87/control_word.h"
 
 namespace zaveredo {
 namespace {
 
 using test_support::FileBytes;
+using test_support::TempDirectory;
 
 TextStream console{};
 std::string consoleWhileMeasuring;
@@ -42,7 +44,7 @@ class DescriptionTest : public ::testing::Test {
   }
   void TearDown() override { SetClockRateHooksForTesting(previous_); }
 
-  test_support::TempDirectory directory_;
+  TempDirectory directory_{TempDirectory::Use::kAsCurrent};
   ResultsFile results_{};
   ClockRateHooks previous_{};
 };

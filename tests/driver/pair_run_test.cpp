@@ -6,7 +6,8 @@
 #include <string>
 
 #include "runtime/time_of_day.h"
-#include "tests/driver/temp_directory.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 #include "workloads/arrays.h"
 #include "workloads/element_count.h"
 #include "x87/control_word.h"
@@ -15,6 +16,7 @@ namespace zaveredo {
 namespace {
 
 using test_support::FileBytes;
+using test_support::TempDirectory;
 
 constexpr Separators kGerman{',', '.'};
 constexpr Separators kEnglish{'.', ','};
@@ -85,7 +87,7 @@ class PairRunTest : public ::testing::Test {
     CloseTextStream(results_.stream);
   }
 
-  test_support::TempDirectory directory_;
+  TempDirectory directory_{TempDirectory::Use::kAsCurrent};
   TextStream console_;
   ResultsFile results_;
 };

@@ -7,17 +7,19 @@
 
 #include "driver/statements.h"
 #include "runtime/errors/errors.h"
-#include "tests/driver/temp_directory.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo {
 namespace {
 
 using test_support::FileBytes;
-using test_support::PutFile;
+using test_support::PutFileBytes;
+using test_support::TempDirectory;
 
 class RecordTest : public ::testing::Test {
  protected:
-  test_support::TempDirectory directory_;
+  TempDirectory directory_{TempDirectory::Use::kAsCurrent};
   ResultsFile file_;
 };
 
@@ -31,7 +33,7 @@ TEST_F(RecordTest, AMissingFileIsCreatedAndTheRecordStartsAtItsFirstByte) {
 
 TEST_F(RecordTest, AnExistingFileKeepsItsBytesAndGetsOneLineEndBeforeTheRecord) {
   const std::string old = "alt;1,0000;\r\nnoch;";
-  PutFile(kResultsFileName, old);
+  PutFileBytes(kResultsFileName, old);
   OpenResultsFile(file_);
   WriteField(file_, "neu;mit;Trennern");
   CloseResultsFile(file_);
@@ -39,7 +41,7 @@ TEST_F(RecordTest, AnExistingFileKeepsItsBytesAndGetsOneLineEndBeforeTheRecord) 
 }
 
 TEST_F(RecordTest, AnEmptyExistingFileIsAppendedTo) {
-  PutFile(kResultsFileName, "");
+  PutFileBytes(kResultsFileName, "");
   OpenResultsFile(file_);
   WriteField(file_, "x");
   CloseResultsFile(file_);

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "probe/processor.h"
-#include "tests/runtime/errors/raised_kind.h"
+#include "tests/support/raised_kind.h"
 
 namespace zaveredo {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "runtime/errors/errors.h"
-#include "tests/runtime/errors/raised_kind.h"
+#include "tests/support/raised_kind.h"
 #include "tests/workloads/workload_test.h"
 
 namespace zaveredo {

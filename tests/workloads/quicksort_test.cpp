@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tests/runtime/errors/raised_kind.h"
+#include "tests/support/raised_kind.h"
 #include "tests/workloads/workload_test.h"
 #include "workloads/element_traits.h"
 #include "workloads/quicksort_range.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/runtime/errors/raised_kind.h"
+#include "tests/support/raised_kind.h"
 #include "tests/workloads/workload_test.h"
 
 namespace zaveredo {

@@ -9,12 +9,16 @@
 #include "auswertung/model/collection.h"
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::auswertung {
 namespace {
 
 using test_support::Holds;
 using test_support::Invoke;
+using zaveredo::test_support::PutFileBytes;
+using zaveredo::test_support::TempDirectory;
 
 TEST(UnreadableFileTest, AReadErrorNamesTheFile) {
   // The process's own memory file opens, and reading its first page fails: nothing is mapped
@@ -26,8 +30,8 @@ TEST(UnreadableFileTest, AReadErrorNamesTheFile) {
 }
 
 TEST(UnreadableFileTest, AFileWithoutReadPermissionIsNamedSo) {
-  zaveredo::test_support::TempDirectory directory;
-  zaveredo::test_support::PutFile("gesperrt.txt", "x;");
+  TempDirectory directory{TempDirectory::Use::kAsCurrent};
+  PutFileBytes("gesperrt.txt", "x;");
   ::chmod("gesperrt.txt", 0);
   std::string name = "gesperrt.txt";
   // Root reads every file; a write-only attribute of sysfs refuses even root.

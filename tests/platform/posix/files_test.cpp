@@ -6,32 +6,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
+
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::platform {
 namespace {
 
+using test_support::FileBytes;
+using test_support::PutFileBytes;
+
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/zav-files-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    directory_ = pattern;
-  }
-  void TearDown() override { std::system(("rm -rf '" + directory_ + "'").c_str()); }
-  std::string PathOf(const char* name) const { return directory_ + "/" + name; }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  static void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
+  std::string PathOf(const char* name) const { return directory_.PathOf(name); }
   static bool Write(Handle handle, const std::string& bytes) {
     std::uint32_t written = 0;
     bool ok = WriteFile(handle, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &written);
@@ -59,12 +48,12 @@ class FilesTest : public ::testing::Test {
     return WIFEXITED(status) ? static_cast<std::uint32_t>(WEXITSTATUS(status)) : 255;
   }
 
-  std::string directory_;
+  test_support::TempDirectory directory_;
 };
 
 TEST_F(FilesTest, FailuresCarryWin32Codes) {
   std::string file = PathOf("file.txt");
-  Put(file, "x");
+  PutFileBytes(file, "x");
   EXPECT_EQ(CreateFile(PathOf("absent.txt").c_str(), kGenericRead, kOpenExisting), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorFileNotFound);
   EXPECT_EQ(CreateFile((file + "/below").c_str(), kGenericWrite, kCreateAlways), kInvalidHandle);
@@ -75,21 +64,21 @@ TEST_F(FilesTest, FailuresCarryWin32Codes) {
 }
 
 TEST_F(FilesTest, DirectoryCannotBeOpenedAsAFile) {
-  EXPECT_EQ(CreateFile(directory_.c_str(), kGenericWrite, kCreateAlways), kInvalidHandle);
+  EXPECT_EQ(CreateFile(directory_.Path().c_str(), kGenericWrite, kCreateAlways), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorAccessDenied);
-  EXPECT_EQ(CreateFile(directory_.c_str(), kGenericRead, kOpenExisting), kInvalidHandle);
+  EXPECT_EQ(CreateFile(directory_.Path().c_str(), kGenericRead, kOpenExisting), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorAccessDenied);
 }
 
 TEST_F(FilesTest, ReadOnlyFileRefusesWritersWithCode5EvenForTheSuperuser) {
   std::string file = PathOf("readonly.txt");
-  Put(file, "kept");
+  PutFileBytes(file, "kept");
   ::chmod(file.c_str(), 0444);
   EXPECT_EQ(CreateFile(file.c_str(), kGenericWrite, kCreateAlways), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorAccessDenied);
   EXPECT_EQ(CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenExisting), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorAccessDenied);
-  EXPECT_EQ(Contents(file), "kept");
+  EXPECT_EQ(FileBytes(file), "kept");
   Handle reader = CreateFile(file.c_str(), kGenericRead, kOpenExisting);
   EXPECT_NE(reader, kInvalidHandle);
   EXPECT_TRUE(CloseHandle(reader));
@@ -103,13 +92,13 @@ TEST_F(FilesTest, CreateAlwaysMakesOrEmptiesTheFile) {
   EXPECT_TRUE(CloseHandle(handle));
   handle = CreateFile(file.c_str(), kGenericWrite, kCreateAlways);
   ASSERT_NE(handle, kInvalidHandle);
-  EXPECT_EQ(Contents(file), "");
+  EXPECT_EQ(FileBytes(file), "");
   EXPECT_TRUE(CloseHandle(handle));
 }
 
 TEST_F(FilesTest, SecondWriterIsRefusedWith32AndEmptiesNothing) {
   std::string file = PathOf("held.txt");
-  Put(file, "earlier record;");
+  PutFileBytes(file, "earlier record;");
   Handle first = CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenExisting);
   ASSERT_NE(first, kInvalidHandle);
   ASSERT_EQ(MoveTo(first, 0, kFileEnd), 15);
@@ -118,19 +107,19 @@ TEST_F(FilesTest, SecondWriterIsRefusedWith32AndEmptiesNothing) {
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericRead | kGenericWrite, kOpenExisting),
             kErrorSharingViolation);
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericRead, kOpenExisting), kErrorSharingViolation);
-  EXPECT_EQ(Contents(file), "earlier record;mine");
+  EXPECT_EQ(FileBytes(file), "earlier record;mine");
   EXPECT_TRUE(CloseHandle(first));
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericWrite, kCreateAlways), 0u);
 }
 
 TEST_F(FilesTest, ReadersShareTheFile) {
   std::string file = PathOf("shared.txt");
-  Put(file, "abc");
+  PutFileBytes(file, "abc");
   Handle reader = CreateFile(file.c_str(), kGenericRead, kOpenExisting);
   ASSERT_NE(reader, kInvalidHandle);
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericRead, kOpenExisting), 0u);
   EXPECT_EQ(CodeOfOpenInChild(file, kGenericWrite, kCreateAlways), kErrorSharingViolation);
-  EXPECT_EQ(Contents(file), "abc");
+  EXPECT_EQ(FileBytes(file), "abc");
   EXPECT_TRUE(CloseHandle(reader));
 }
 
@@ -196,7 +185,7 @@ TEST_F(FilesTest, FileTypesOfDiskFilesDevicesAndClosedHandles) {
 
 TEST_F(FilesTest, PositionSizeAndEndOfFile) {
   std::string file = PathOf("cut.txt");
-  Put(file, "0123456789");
+  PutFileBytes(file, "0123456789");
   Handle handle = CreateFile(file.c_str(), kGenericRead | kGenericWrite, kOpenExisting);
   ASSERT_NE(handle, kInvalidHandle);
   EXPECT_EQ(SizeOf(handle), 10);
@@ -211,12 +200,12 @@ TEST_F(FilesTest, PositionSizeAndEndOfFile) {
   EXPECT_EQ(MoveTo(handle, -1, kFileBegin), -1);
   EXPECT_EQ(GetLastError(), 131u);
   EXPECT_TRUE(CloseHandle(handle));
-  EXPECT_EQ(Contents(file), "0123456");
+  EXPECT_EQ(FileBytes(file), "0123456");
 }
 
 TEST_F(FilesTest, AWriterIsRefusedWith32WhenTheFileIsStandardInput) {
   std::string file = PathOf("input.txt");
-  Put(file, "kept;");
+  PutFileBytes(file, "kept;");
   int saved = ::dup(STDIN_FILENO);
   int input = ::open(file.c_str(), O_RDONLY);
   ::dup2(input, STDIN_FILENO);
@@ -227,16 +216,16 @@ TEST_F(FilesTest, AWriterIsRefusedWith32WhenTheFileIsStandardInput) {
   ::close(saved);
   EXPECT_EQ(handle, kInvalidHandle);
   EXPECT_EQ(code, kErrorSharingViolation);
-  EXPECT_EQ(Contents(file), "kept;");
+  EXPECT_EQ(FileBytes(file), "kept;");
 }
 
 TEST_F(FilesTest, FindFirstFileTellsFilesFromDirectories) {
   std::string file = PathOf("present.txt");
-  Put(file, "");
+  PutFileBytes(file, "");
   bool isDirectory = true;
   EXPECT_TRUE(FindFirstFile(file.c_str(), &isDirectory));
   EXPECT_FALSE(isDirectory);
-  EXPECT_TRUE(FindFirstFile(directory_.c_str(), &isDirectory));
+  EXPECT_TRUE(FindFirstFile(directory_.Path().c_str(), &isDirectory));
   EXPECT_TRUE(isDirectory);
   EXPECT_FALSE(FindFirstFile(PathOf("absent").c_str(), &isDirectory));
   EXPECT_EQ(GetLastError(), kErrorFileNotFound);
@@ -247,7 +236,7 @@ TEST_F(FilesTest, FindFirstFileTellsFilesFromDirectories) {
 TEST_F(FilesTest, CurrentDirectoryIsAFullPathAndTheRootKeepsItsSlash) {
   char saved[4096];
   ASSERT_NE(::getcwd(saved, sizeof saved), nullptr);
-  ASSERT_EQ(::chdir(directory_.c_str()), 0);
+  ASSERT_EQ(::chdir(directory_.Path().c_str()), 0);
   bool removed = true;
   std::string inside = GetCurrentDirectory(&removed);
   EXPECT_FALSE(removed);
@@ -255,7 +244,7 @@ TEST_F(FilesTest, CurrentDirectoryIsAFullPathAndTheRootKeepsItsSlash) {
   std::string root = GetCurrentDirectory(&removed);
   ASSERT_EQ(::chdir(saved), 0);
   char resolved[4096];
-  ASSERT_NE(::realpath(directory_.c_str(), resolved), nullptr);
+  ASSERT_NE(::realpath(directory_.Path().c_str(), resolved), nullptr);
   EXPECT_EQ(inside, resolved);
   EXPECT_EQ(root, "/");
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/windows_api.h"
-#include "tests/platform/win32/scratch_directory.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::platform {
 namespace {
@@ -41,11 +41,11 @@ void Write(Handle file, const std::string& text) {
 }
 
 TEST(Win32Files, CreateAlwaysTruncatesAndOpenExistingRefusesMissingFiles) {
-  test::ScratchDirectory dir;
-  std::string path = dir.File("data.txt");
+  test_support::TempDirectory dir;
+  std::string path = dir.PathOf("data.txt");
   EXPECT_EQ(CreateFile(path.c_str(), kGenericRead, kOpenExisting), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorFileNotFound);
-  EXPECT_EQ(CreateFile(dir.File("no\\such.txt").c_str(), kGenericWrite, kCreateAlways),
+  EXPECT_EQ(CreateFile(dir.PathOf("no\\such.txt").c_str(), kGenericWrite, kCreateAlways),
             kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorPathNotFound);
 
@@ -64,8 +64,8 @@ TEST(Win32Files, CreateAlwaysTruncatesAndOpenExistingRefusesMissingFiles) {
 }
 
 TEST(Win32Files, AWriterHoldsTheFileAgainstWritersButLetsReadersIn) {
-  test::ScratchDirectory dir;
-  std::string path = dir.File("held.txt");
+  test_support::TempDirectory dir;
+  std::string path = dir.PathOf("held.txt");
   Handle writer = CreateFile(path.c_str(), kGenericWrite, kCreateAlways);
   ASSERT_NE(writer, kInvalidHandle);
   Write(writer, "kept");
@@ -88,8 +88,8 @@ TEST(Win32Files, AWriterHoldsTheFileAgainstWritersButLetsReadersIn) {
 }
 
 TEST(Win32Files, ADirectoryIsRefusedWithAccessDenied) {
-  test::ScratchDirectory dir;
-  std::string path = dir.File("zaveredo2.txt");
+  test_support::TempDirectory dir;
+  std::string path = dir.PathOf("zaveredo2.txt");
   ASSERT_TRUE(::CreateDirectoryA(path.c_str(), nullptr));
   EXPECT_EQ(CreateFile(path.c_str(), kGenericWrite, kCreateAlways), kInvalidHandle);
   EXPECT_EQ(GetLastError(), kErrorAccessDenied);
@@ -98,8 +98,8 @@ TEST(Win32Files, ADirectoryIsRefusedWithAccessDenied) {
 }
 
 TEST(Win32Files, PointerMovesAndEndOfFileCutsWhereAppendingNeedsThem) {
-  test::ScratchDirectory dir;
-  std::string path = dir.File("tail.txt");
+  test_support::TempDirectory dir;
+  std::string path = dir.PathOf("tail.txt");
   Handle file = CreateFile(path.c_str(), kGenericWrite, kCreateAlways);
   Write(file,
         "0123456789\x1A"
@@ -166,7 +166,7 @@ class Win32CurrentDirectory : public ::testing::Test {
 };
 
 TEST_F(Win32CurrentDirectory, HasNoTrailingBackslashExceptAtADriveRoot) {
-  test::ScratchDirectory dir;
+  test_support::TempDirectory dir;
   ASSERT_TRUE(::SetCurrentDirectoryA(dir.Path().c_str()));
   bool removed = true;
   std::string current = GetCurrentDirectory(&removed);
@@ -184,27 +184,27 @@ TEST_F(Win32CurrentDirectory, HasNoTrailingBackslashExceptAtADriveRoot) {
 }
 
 TEST(Win32FindFirstFile, TellsFilesFromDirectoriesAndMissingNames) {
-  test::ScratchDirectory dir;
-  std::string file = dir.File("zaveredo2.txt");
+  test_support::TempDirectory dir;
+  std::string file = dir.PathOf("zaveredo2.txt");
   CloseHandle(CreateFile(file.c_str(), kGenericWrite, kCreateAlways));
   bool isDirectory = true;
   EXPECT_TRUE(FindFirstFile(file.c_str(), &isDirectory));
   EXPECT_FALSE(isDirectory);
 
-  std::string sub = dir.File("sub");
+  std::string sub = dir.PathOf("sub");
   ::CreateDirectoryA(sub.c_str(), nullptr);
   EXPECT_TRUE(FindFirstFile(sub.c_str(), &isDirectory));
   EXPECT_TRUE(isDirectory);
 
-  EXPECT_FALSE(FindFirstFile(dir.File("missing.txt").c_str(), &isDirectory));
+  EXPECT_FALSE(FindFirstFile(dir.PathOf("missing.txt").c_str(), &isDirectory));
   EXPECT_EQ(GetLastError(), kErrorFileNotFound);
-  EXPECT_FALSE(FindFirstFile(dir.File("missing\\file.txt").c_str(), &isDirectory));
+  EXPECT_FALSE(FindFirstFile(dir.PathOf("missing\\file.txt").c_str(), &isDirectory));
   EXPECT_EQ(GetLastError(), kErrorPathNotFound);
 }
 
 TEST(Win32FindFirstFile, AFileDatedOutsideTheDosRangeStillExists) {
-  test::ScratchDirectory dir;
-  std::string path = dir.File("old.txt");
+  test_support::TempDirectory dir;
+  std::string path = dir.PathOf("old.txt");
   for (WORD year : {1601, 1970, 2200}) {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);

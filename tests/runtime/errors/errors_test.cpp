@@ -3,47 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <typeinfo>
 
-#include "platform/codepage.h"
 #include "runtime/errors/checked.h"
 #include "tests/runtime/errors/fault_makers.h"
-#include "tests/runtime/errors/raised_kind.h"
+#include "tests/support/raised_kind.h"
 
 namespace zaveredo {
 namespace {
-
-std::string Ansi(const char* utf8) {
-  return platform::Utf8ToAnsi(utf8);
-}
-
-// Runs raise() and returns the error it raised; fails the test when it raises nothing.
-template <typename Raise>
-std::string KindAndMessage(Raise raise) {
-  try {
-    raise();
-  } catch (const Error& error) {
-    return std::string(error.KindName()) + ": " + error.Message();
-  }
-  ADD_FAILURE() << "nothing raised";
-  return {};
-}
-
-TEST(RunErrors, EachFailureRaisesItsKindWithItsMessage) {
-  struct Case {
-    ErrorKind failure;
-    const char* expected;
-  } cases[] = {
-      {ErrorKind::ERangeError, "ERangeError: Fehler bei Bereichsprüfung"},
-      {ErrorKind::EIntOverflow, "EIntOverflow: Integerüberlauf"},
-      {ErrorKind::EOutOfMemory, "EOutOfMemory: Zu wenig Arbeitsspeicher"},
-      {ErrorKind::EInvalidPointer, "EInvalidPointer: Ungültige Zeigeroperation"},
-      {ErrorKind::EOverflow, "EOverflow: Gleitkommaüberlauf"},
-      {ErrorKind::EConvertError, "EConvertError: Ungültiges Argument zum Codieren der Uhrzeit"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(KindAndMessage([&] { RaiseRunError(c.failure, nullptr); }), Ansi(c.expected));
-}
 
 TEST(RunErrors, TheGivenAddressTravelsWithTheError) {
   int marker = 0;
@@ -54,68 +20,6 @@ TEST(RunErrors, TheGivenAddressTravelsWithTheError) {
     raisedAt = error.Address();
   }
   EXPECT_EQ(raisedAt, &marker);
-}
-
-TEST(RunErrors, IoCodesHaveTheirMessagesAndKeepTheCode) {
-  struct Case {
-    std::int32_t code;
-    const char* expected;
-  } cases[] = {
-      {2, "Datei nicht gefunden"},
-      {3, "Ungültiger Dateiname"},
-      {4, "Zu viele geöffnete Dateien"},
-      {5, "Dateizugriff verweigert"},
-      {100, "Versuch hinter dem Dateiende zu lesen"},
-      {101, "Zu wenig Speicherplatz"},
-      {106, "Ungültige numerische Eingabe"},
-      {32, "E/A-Fehler 32"},
-      {112, "E/A-Fehler 112"},
-      {-7, "E/A-Fehler -7"},
-  };
-  for (const Case& c : cases) {
-    try {
-      RaiseIoError(c.code, nullptr);
-      ADD_FAILURE() << "nothing raised for " << c.code;
-    } catch (const Error& error) {
-      EXPECT_STREQ(error.KindName(), "EInOutError");
-      EXPECT_EQ(error.Message(), Ansi(c.expected));
-      EXPECT_EQ(error.IoErrorCode(), c.code);
-    }
-  }
-}
-
-TEST(RunErrors, KindTreeFollowsTheParents) {
-  using enum ErrorKind;
-  EXPECT_TRUE(IsKindOf(ERangeError, EIntError));
-  EXPECT_TRUE(IsKindOf(EIntOverflow, EIntError));
-  EXPECT_TRUE(IsKindOf(EDivByZero, EIntError));
-  EXPECT_TRUE(IsKindOf(EIntError, EExternal));
-  EXPECT_TRUE(IsKindOf(EInvalidOp, EMathError));
-  EXPECT_TRUE(IsKindOf(EZeroDivide, EMathError));
-  EXPECT_TRUE(IsKindOf(EOverflow, EMathError));
-  EXPECT_TRUE(IsKindOf(EUnderflow, EMathError));
-  EXPECT_TRUE(IsKindOf(EMathError, EExternal));
-  EXPECT_TRUE(IsKindOf(EAccessViolation, EExternal));
-  EXPECT_TRUE(IsKindOf(EStackOverflow, EExternal));
-  EXPECT_TRUE(IsKindOf(EPrivilege, EExternal));
-  EXPECT_TRUE(IsKindOf(EControlC, EExternal));
-  EXPECT_TRUE(IsKindOf(EExternalException, EExternal));
-  EXPECT_TRUE(IsKindOf(EOutOfMemory, EHeapException));
-  EXPECT_TRUE(IsKindOf(EInvalidPointer, EHeapException));
-  // Kinds on other branches are not related.
-  EXPECT_FALSE(IsKindOf(ERangeError, EMathError));
-  EXPECT_FALSE(IsKindOf(EOutOfMemory, EExternal));
-  EXPECT_FALSE(IsKindOf(EConvertError, EExternal));
-  EXPECT_FALSE(IsKindOf(ERegistryException, EHeapException));
-  EXPECT_FALSE(IsKindOf(EExternal, EIntError));
-}
-
-TEST(RunErrors, ReportShowsOnlyTheKindsOwnName) {
-  EXPECT_STREQ(Error(ErrorKind::EZeroDivide, "").KindName(), "EZeroDivide");
-  EXPECT_STREQ(Error(ErrorKind::EExternalException, "").KindName(), "EExternalException");
-  EXPECT_STREQ(Error(ErrorKind::ERegistryException, "").KindName(), "ERegistryException");
-  EXPECT_STREQ(Error(ErrorKind::EInOutError, "", nullptr, 2).KindName(), "EInOutError");
-  EXPECT_STREQ(Error(ErrorKind::Exception, "").KindName(), "Exception");
 }
 
 TEST(RunErrors, MessageIsCutToTheValuesCapacity) {

@@ -25,6 +25,17 @@ namespace zaveredo::test_support {
                : "memory");
 }
 
+// Underflow faults only where its exception is unmasked, which the run's control word leaves
+// masked: this routine unmasks it first.
+[[gnu::noinline]] inline void X87Underflow() {
+  static const std::uint16_t underflowUnmasked = 0x1332 & ~0x0010;
+  static const long double tiny = 1e-4000L;
+  asm volatile("fldcw %0\n\tfldt %1\n\tfmul %%st(0), %%st\n\tfwait\n\tfstp %%st(0)"
+               :
+               : "m"(underflowUnmasked), "m"(tiny)
+               : "memory");
+}
+
 // A value far outside the 64-bit integers stored with fistp, as a Comp store would.
 [[gnu::noinline]] inline void X87HugeIntegerStore() {
   static const long double huge = 1e30L;

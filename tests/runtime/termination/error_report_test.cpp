@@ -141,48 +141,5 @@ TEST(FallbackLine, WideCodeAddressIsShownAsItsModuleOffset) {
   EXPECT_EQ(FallbackLine(201, code).View(), std::string("Runtime error 201 at ") + expected);
 }
 
-TEST(RunErrorNumber, EachKindHasItsNumber) {
-  auto number = [](ErrorKind kind) { return Error(kind, "").RunErrorNumber(); };
-  using enum ErrorKind;
-  EXPECT_EQ(number(EDivByZero), 200u);
-  EXPECT_EQ(number(EZeroDivide), 200u);
-  EXPECT_EQ(number(ERangeError), 201u);
-  EXPECT_EQ(number(EStackOverflow), 202u);
-  EXPECT_EQ(number(EOutOfMemory), 203u);
-  EXPECT_EQ(number(EInvalidPointer), 204u);
-  EXPECT_EQ(number(EOverflow), 205u);
-  EXPECT_EQ(number(EUnderflow), 206u);
-  EXPECT_EQ(number(EInvalidOp), 207u);
-  EXPECT_EQ(number(EIntOverflow), 215u);
-  EXPECT_EQ(number(EAccessViolation), 216u);
-  EXPECT_EQ(number(EControlC), 217u);
-  EXPECT_EQ(number(EConvertError), 217u);
-  EXPECT_EQ(number(ERegistryException), 217u);
-  EXPECT_EQ(number(EPrivilege), 218u);
-  EXPECT_EQ(number(EExternalException), 255u);
-  EXPECT_EQ(Error(EInOutError, "", nullptr, 32).RunErrorNumber(), 32u);
-  EXPECT_EQ(Error(EInOutError, "", nullptr, 112).RunErrorNumber(), 112u);
-}
-
-TEST(RunErrorNumber, EachFaultCodeHasItsNumber) {
-  namespace p = platform;
-  auto number = [](std::uint32_t code) { return RowOf(KindOfFault(code)).runErrorNumber; };
-  EXPECT_EQ(number(p::kExceptionIntDivideByZero), 200u);
-  EXPECT_EQ(number(p::kExceptionFltDivideByZero), 200u);
-  EXPECT_EQ(number(p::kExceptionArrayBoundsExceeded), 201u);
-  EXPECT_EQ(number(p::kExceptionStackOverflow), 202u);
-  EXPECT_EQ(number(p::kExceptionFltOverflow), 205u);
-  EXPECT_EQ(number(p::kExceptionFltUnderflow), 206u);
-  EXPECT_EQ(number(p::kExceptionFltDenormalOperand), 206u);
-  EXPECT_EQ(number(p::kExceptionFltInvalidOperation), 207u);
-  EXPECT_EQ(number(p::kExceptionFltStackCheck), 207u);
-  EXPECT_EQ(number(p::kExceptionFltInexactResult), 207u);
-  EXPECT_EQ(number(p::kExceptionIntOverflow), 215u);
-  EXPECT_EQ(number(p::kExceptionAccessViolation), 216u);
-  EXPECT_EQ(number(p::kStatusControlCExit), 217u);
-  EXPECT_EQ(number(p::kExceptionPrivInstruction), 218u);
-  EXPECT_EQ(number(p::kExceptionIllegalInstruction), 255u);
-}
-
 }  // namespace
 }  // namespace zaveredo

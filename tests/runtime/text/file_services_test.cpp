@@ -13,8 +13,8 @@ namespace zaveredo {
 namespace {
 
 using test_support::PutFileBytes;
-using test_support::ScratchDirectory;
 using test_support::TakeIoResult;
+using test_support::TempDirectory;
 
 TEST(LeftCharsTest, KeepsTheFirstCountCharacters) {
   EXPECT_EQ(LeftChars("ABCDEFGHIJ", 8), "ABCDEFGH");
@@ -40,7 +40,7 @@ TEST(LeftUnitsTest, NeverSplitsASurrogatePair) {
 }
 
 TEST(FileIsPresentTest, TrueOnlyForAnExistingFile) {
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   std::string file = scratch.PathOf("zaveredo2.txt");
   EXPECT_FALSE(FileIsPresent(file.c_str()));
   PutFileBytes(file, "");
@@ -53,7 +53,7 @@ TEST(FileIsPresentTest, TrueOnlyForAnExistingFile) {
 }
 
 TEST(FileIsPresentTest, OnlyNoSuchFileOrPathMeansAbsentAnyOtherFailureIsPending) {
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   EXPECT_FALSE(FileIsPresent(scratch.PathOf("missing/file.txt").c_str()));
   EXPECT_EQ(TakeIoResult(), 0);
   // A name longer than any file system allows: the search fails without saying "no such file".
@@ -62,7 +62,7 @@ TEST(FileIsPresentTest, OnlyNoSuchFileOrPathMeansAbsentAnyOtherFailureIsPending)
 }
 
 TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   std::string file = scratch.PathOf("old.txt");
   PutFileBytes(file, "kept");
   auto longAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 60);
@@ -71,7 +71,7 @@ TEST(FileIsPresentTest, AFileWithATimeStampOutsideTheDosRangeIsPresent) {
 }
 
 TEST(NameLeadsToStreamTest, OnlyTheNameOfTheStreamsOwnFile) {
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   std::string held = scratch.PathOf("held.txt");
   std::string other = scratch.PathOf("other.txt");
   PutFileBytes(held, "same bytes");

@@ -10,8 +10,8 @@ namespace {
 
 using test_support::FileBytes;
 using test_support::PutFileBytes;
-using test_support::ScratchDirectory;
 using test_support::TakeIoResult;
+using test_support::TempDirectory;
 
 constexpr char kMark = 26;
 

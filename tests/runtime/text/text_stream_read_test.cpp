@@ -11,8 +11,8 @@ namespace {
 
 using test_support::PutFileBytes;
 using test_support::ReadLines;
-using test_support::ScratchDirectory;
 using test_support::TakeIoResult;
+using test_support::TempDirectory;
 using Lines = std::vector<std::string>;
 
 class TextStreamReadTest : public ::testing::Test {
@@ -33,7 +33,7 @@ class TextStreamReadTest : public ::testing::Test {
   }
   char NextUnread() const { return stream_.bufferPtr[stream_.bufferPos]; }
 
-  ScratchDirectory scratch_;
+  TempDirectory scratch_;
   TextStream stream_;
 };
 

@@ -1,56 +1,19 @@
-// Helpers for the text-stream tests: a scratch directory, whole-file reads and writes, and the
-// pending I/O result taken without letting it escape.
+// Helpers for the text-stream tests: the pending I/O result taken without letting it escape,
+// lines read as a program reads them, and a stream bound to a file in a fresh directory.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "runtime/errors/errors.h"
 #include "runtime/text/text_stream.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_directory.h"
 
 namespace zaveredo::test_support {
-
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    static std::atomic<int> counter{0};
-    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("zav-io-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  std::string PathOf(const char* name) const { return (path_ / name).string(); }
-  std::string Path() const { return path_.string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void PutFileBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // The pending I/O code (0 for none), cleared as CheckIoResult clears it.
 inline std::int32_t TakeIoResult() {
@@ -86,7 +49,7 @@ class FileStreamTest : public ::testing::Test {
     TakeIoResult();
   }
 
-  ScratchDirectory scratch_;
+  TempDirectory scratch_;
   std::string path_;
   TextStream stream_;
 };

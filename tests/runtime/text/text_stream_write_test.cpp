@@ -10,8 +10,8 @@ namespace {
 
 using test_support::FileBytes;
 using test_support::PutFileBytes;
-using test_support::ScratchDirectory;
 using test_support::TakeIoResult;
+using test_support::TempDirectory;
 
 class TextStreamWriteTest : public test_support::FileStreamTest {
  protected:
@@ -127,7 +127,7 @@ TEST(TextStreamOpenTest, RecordNeverBoundIsRefusedWith102) {
 }
 
 TEST(TextStreamOpenTest, PathTooLongIsRefusedNotCutShort) {
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   std::string path = scratch.PathOf(std::string(300, 'n').c_str());
   std::string cut = path.substr(0, kStreamPathSize - 1);
   TextStream stream;
