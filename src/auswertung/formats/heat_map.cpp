@@ -56,7 +56,9 @@ std::string Cell(const std::optional<double>& ratio, int phase, const NumberStyl
 
 CellColours HeatColours(const std::optional<double>& ratio) {
   if (!ratio || !(*ratio > 0) || !std::isfinite(*ratio)) return {"#ffffff", "#000000"};
-  const double position = std::clamp(std::log2(*ratio), -1.0, 1.0);
+  // In steps of 1/256, as fine as a colour channel, so that a ratio and its inverse get
+  // mirrored colours whatever the last bit of the logarithm.
+  const double position = std::clamp(std::round(std::log2(*ratio) * 256) / 256, -1.0, 1.0);
   const Rgb end = FromHex(position < 0 ? kSlowerColour : kFasterColour);
   Rgb mixed;
   for (std::size_t i = 0; i < 3; ++i) mixed[i] = 255 + (end[i] - 255) * std::fabs(position);
