@@ -47,9 +47,10 @@ std::string Headers() {
 
 std::string Cell(const std::optional<double>& ratio, int phase, const NumberStyle& style) {
   const CellColours colours = HeatColours(ratio);
+  // Two decimals keep 32 cells within the page; the tooltip has the third.
   return "<td class=\"heiss\" style=\"background:" + colours.background + ";color:" + colours.text +
-         "\" title=\"" + HtmlEscaped(PhaseLabel(phase)) + "\">" +
-         (ratio ? RatioText(ratio, style) : "—") + "</td>";
+         "\" title=\"" + HtmlEscaped(PhaseLabel(phase) + ": " + RatioText(ratio, style)) + "\">" +
+         (ratio ? FixedText(*ratio, 2, style) : "—") + "</td>";
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ std::string HeatMapHtml(const Report& report, const NumberStyle& style) {
     const Machine& machine = report.MachineNumber(number);
     out += "<tr><th class=\"name\">" +
            HtmlEscaped("Nr. " + std::to_string(number) + " " +
-                       FittedProcessorLabel(ProcessorLabel(machine.processor), 32)) +
+                       FittedProcessorLabel(ProcessorLabel(machine.processor), 22)) +
            "</th>";
     for (int phase = 0; phase < kPhaseCount; ++phase) {
       out += Cell(comparison.ratios[phase], phase, style);

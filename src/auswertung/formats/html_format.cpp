@@ -19,8 +19,8 @@ th, td { border-bottom: 1px solid #ccc; padding: 0.25em 0.6em; text-align: left;
 th { white-space: nowrap; }
 td.zahl, th.zahl { text-align: right; font-variant-numeric: tabular-nums; }
 div.breit { overflow-x: auto; }
-table.waerme { font-size: 11px; }
-table.waerme th, table.waerme td { padding: 2px 3px; border: 1px solid #fff; text-align: center; }
+table.waerme { font-size: 10px; }
+table.waerme th, table.waerme td { padding: 1px; border: 1px solid #fff; text-align: center; }
 table.waerme th.name { text-align: left; }
 table.waerme td { font-variant-numeric: tabular-nums; }
 svg.diagramm { display: block; max-width: 100%; height: auto; margin: 0.8em 0; }
