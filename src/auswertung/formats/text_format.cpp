@@ -59,8 +59,8 @@ std::string ControlsShown(const std::string& text) {
   return out;
 }
 
-}  // namespace
-
+// One view: its title, then its blocks; a blank line around each table and list, none between
+// the lines of a paragraph block.
 std::string ViewText(const View& view) {
   std::string out = view.title.empty() ? "" : Lines(view.title, 0, 0);
   const Block* previous = nullptr;
@@ -71,6 +71,8 @@ std::string ViewText(const View& view) {
   }
   return out;
 }
+
+}  // namespace
 
 std::string TextReport(const Report& report, const NumberStyle& style) {
   std::string out;
