@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"typen.txt", Format::kText, std::nullopt, true},
                       GoldenCase{"records.csv", Format::kCsv, std::nullopt, false},
                       GoldenCase{"report.json", Format::kJson, std::nullopt, false},
-                      GoldenCase{"report.md", Format::kMarkdown, 3, false},
+                      GoldenCase{"report.md", Format::kMarkdown, std::nullopt, false},
                       GoldenCase{"report.html", Format::kHtml, std::nullopt, false}),
     [](const auto& info) {
       std::string name = info.param.file;

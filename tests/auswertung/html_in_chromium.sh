@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # html_in_chromium.sh <zaveredo2-auswertung>: renders the HTML report of the fixed records in
-# headless Chromium, counts the bars of every chart in the DOM Chromium built, and checks that a
-# screenshot at 1280 px shows the charts' colours. Without Chromium it skips (exit 77), except
+# headless Chromium, counts the bars of every chart and the cells of the heat map in the DOM
+# Chromium built, and checks that a screenshot at 1280 px shows the palette's colours. Without Chromium it skips (exit 77), except
 # in CI (CI=true), where that fails.
 set -u
 tool=$(realpath "$1")
@@ -24,7 +24,8 @@ fail() {
 
 "$tool" --format html -o "$work/bericht.html" "$here/data/buero.txt" "$here/data/labor.txt" \
   "$here/data/werkstatt-cp1252.txt" || fail "the report ended with $?"
-grep -q -e '<script' -e 'src=' -e 'href=' -e 'url(' "$work/bericht.html" &&
+# url() may only point into the page itself (the hatching of the sort bars).
+grep -q -e '<script' -e 'src=' -e 'href=' -e 'url([^#]' "$work/bericht.html" &&
   fail "the page loads something from elsewhere"
 
 browse() {
@@ -35,14 +36,23 @@ browse() {
 browse --dump-dom >"$work/dom.html" || fail "chromium could not dump the page"
 count() { grep -o "$1" "$work/dom.html" | wc -l; }
 # Three machines: one index bar each, and a fill and a sort bar per machine in 16 type charts.
-[ "$(count '<svg ')" = 17 ] || fail "$(count '<svg ') charts instead of 17"
+[ "$(count '<svg [^>]*class="diagramm"')" = 17 ] || fail "$(count '<svg ') charts instead of 17"
 [ "$(count '<rect class="balken index"')" = 3 ] || fail "index bars: $(count '<rect class="balken index"')"
 [ "$(count '<rect class="balken fuellen"')" = 48 ] || fail "fill bars: $(count '<rect class="balken fuellen"')"
 [ "$(count '<rect class="balken sortieren"')" = 48 ] || fail "sort bars: $(count '<rect class="balken sortieren"')"
 grep -q 'Zeit (s)' "$work/dom.html" || fail "no axis title with its unit"
+# The heat map: one cell per machine and phase, before the charts of the types; sorts hatched.
+[ "$(count '<table class="waerme"')" = 1 ] || fail "no heat map"
+[ "$(count '<td class="heiss"')" = $((3 * 32)) ] || fail "heat map cells: $(count '<td class="heiss"')"
+heat=$(grep -n 'class="waerme"' "$work/dom.html" | head -1 | cut -d: -f1)
+types=$(grep -n 'class="typen"' "$work/dom.html" | head -1 | cut -d: -f1)
+[ "$heat" -lt "$types" ] || fail "the heat map stands after the charts of the types"
+grep -q '<pattern id="schraffur"' "$work/dom.html" || fail "no hatching for the sort bars"
 
-browse --screenshot="$work/bild.png" --window-size=1280,1600 >/dev/null ||
+browse --screenshot="$work/bild.png" --window-size=1280,3000 >/dev/null ||
   fail "chromium could not take a screenshot"
-# The index bars, the fill bars and the sort bars.
-python3 "$here/png_colours.py" "$work/bild.png" 4e79a7 59a14f e15759 || fail "the screenshot"
+# Okabe–Ito: the index bars (bluish green), the fill bars (orange), the sort bars' and the
+# faster heat cells' blue, and the slowest heat cells' vermillion.
+python3 "$here/png_colours.py" "$work/bild.png" 009e73 e69f00 0072b2 d55e00 ||
+  fail "the screenshot"
 echo "html_in_chromium: ok"

@@ -1,7 +1,7 @@
 #include "auswertung/formats/render.h"
 
 #include "auswertung/formats/formats.h"
-#include "auswertung/views/text_views.h"
+#include "auswertung/formats/text_format.h"
 
 namespace zaveredo::auswertung {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "auswertung/read/text_decoding.h"
+#include "auswertung/views/processor_label.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -63,17 +64,24 @@ std::string WrappedText(const std::string& text, std::size_t width, std::size_t 
   return out + line + "\n";
 }
 
+void TextTable::AddRow(std::vector<std::string> cells) {
+  for (std::size_t i = 0; i < columns_.size() && i < cells.size(); ++i) {
+    if (columns_[i].processorLabel) cells[i] = FittedProcessorLabel(cells[i], columns_[i].widest);
+  }
+  rows_.push_back(std::move(cells));
+}
+
 std::string TextTable::Render(std::size_t indent) const {
   std::vector<std::size_t> widths;
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    std::size_t width = CharacterCount(columns_[i].header);
+    std::size_t width = CharacterCount(ColumnHeading(columns_[i]));
     for (const auto& row : rows_) {
       if (i < row.size()) width = std::max(width, CharacterCount(row[i]));
     }
     widths.push_back(std::min(width, columns_[i].widest));
   }
   std::vector<std::string> headers;
-  for (const Column& column : columns_) headers.push_back(column.header);
+  for (const Column& column : columns_) headers.push_back(ColumnHeading(column));
   std::string out;
   AppendLine(out, indent, headers, columns_, widths);
   for (const auto& row : rows_) AppendLine(out, indent, row, columns_, widths);

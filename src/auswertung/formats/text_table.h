@@ -1,23 +1,18 @@
-// Columns aligned for a console of 100 characters, widths counted in characters.
+// Columns aligned for a console of 100 characters, widths counted in characters: a column is
+// as wide as its widest cell, at most `widest`; a processor label is fitted, other texts cut.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "auswertung/views/table_model.h"
+
 namespace zaveredo::auswertung {
-
-enum class Align { kLeft, kRight };
-
-struct Column {
-  std::string header;
-  Align align = Align::kLeft;
-  std::size_t widest = 100;  // longer cells are cut and end in "…"
-};
 
 class TextTable {
  public:
   explicit TextTable(std::vector<Column> columns) : columns_(std::move(columns)) {}
-  void AddRow(std::vector<std::string> cells) { rows_.push_back(std::move(cells)); }
+  void AddRow(std::vector<std::string> cells);
   // Header and rows, each line indented by `indent` and ending in "\n".
   std::string Render(std::size_t indent = 0) const;
 

@@ -24,11 +24,6 @@ std::string MachineName(const Report& report, int number) {
   return number == report.baseline ? "Basis" : "Maschine " + std::to_string(number);
 }
 
-std::string WhyNotCompared(const Record& record) {
-  if (record.state != RecordState::kIncomplete) return record.reason;
-  return "unvollständig, " + std::to_string(record.times.size()) + " von 32 Phasen";
-}
-
 std::string ZeroPhasesNote(const Report& report) {
   std::string machines;
   int phases = 0;

@@ -17,9 +17,6 @@ std::string InitialsText(const Machine& machine);
 // "Maschine 2" or "Basis" for the baseline.
 std::string MachineName(const Report& report, int number);
 
-// Why a record takes part in no comparison: "unvollständig, 15 von 32 Phasen" or the reason.
-std::string WhyNotCompared(const Record& record);
-
 // The note on phases of 0,0000 left out of the geometric means; empty when there were none.
 std::string ZeroPhasesNote(const Report& report);
 

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "auswertung/model/report.h"
 #include "auswertung/model/significance.h"
 #include "auswertung/views/number_text.h"
 
@@ -14,9 +13,5 @@ std::string IntervalText(const Interval& interval, const NumberStyle& style);
 
 // "gleich (im Rauschen)", the word for a difference whose interval holds 1.
 inline constexpr const char* kInNoise = "gleich (im Rauschen)";
-
-// The lines under the Übersicht with the index interval of each machine tested against the
-// baseline, fastest first; empty when none was.
-std::string IndexIntervalsText(const Report& report, const NumberStyle& style);
 
 }  // namespace zaveredo::auswertung
