@@ -27,7 +27,7 @@ namespace {
 using Failure = std::function<void()>;
 
 void RunFailure(void* failure) {
-  ResetFpu();
+  x87::ResetFpu();
   (*static_cast<Failure*>(failure))();
 }
 
@@ -37,7 +37,7 @@ Error ErrorOf(Failure failure) {
   platform::FaultInfo fault;
   try {
     bool completed = platform::RunFaultGuarded(&RunFailure, &failure, &fault);
-    ResetFpu();
+    x87::ResetFpu();
     if (!completed) return ErrorOfFault(fault);
   } catch (const Error& error) {
     return error;
