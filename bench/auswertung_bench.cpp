@@ -110,10 +110,10 @@ void HeapPerRecord(benchmark::State& state) {
   state.counters["heap_bytes_per_record"] = perRecord;
 }
 
-// The peak resident memory (VmHWM) of a process that reads the file and writes the text
-// report, as a run of the program does: a child of its own with its high-water mark reset, so
+// The peak resident memory (VmHWM) of a process that reads the file and writes the report in
+// the format, as a run of the program does: a child of its own with its high-water mark reset, so
 // that what this process held before counts only as far as it is still resident.
-long PeakKilobytesOfOneReport(const std::string& path) {
+long PeakKilobytesOfOneReport(const std::string& path, Format format) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return -1;
   const pid_t child = fork();
@@ -126,7 +126,7 @@ long PeakKilobytesOfOneReport(const std::string& path) {
     }
     {
       ReportOrError built = BuildReport(ReadCollection({path}), Options{});
-      const std::string text = RenderReport(built.report, Format::kText, NumberStyle{",", "."});
+      const std::string text = RenderReport(built.report, format, NumberStyle{",", "."});
       benchmark::DoNotOptimize(text.data());
     }
     long peak = -1;
@@ -148,10 +148,10 @@ long PeakKilobytesOfOneReport(const std::string& path) {
   return peak;
 }
 
-void PeakMemory(benchmark::State& state) {
+void PeakMemory(benchmark::State& state, Format format) {
   const std::string path = MakeFile(static_cast<int>(state.range(0)));
   long peak = -1;
-  for (auto _ : state) peak = PeakKilobytesOfOneReport(path);
+  for (auto _ : state) peak = PeakKilobytesOfOneReport(path, format);
   if (peak < 0) state.SkipWithError("the child process did not report its memory");
   state.counters["peak_RSS_MB"] = static_cast<double>(peak) / 1024.0;
   state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
@@ -178,12 +178,14 @@ BENCHMARK(HeapPerRecord)
     ->Arg(1'000'000)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(PeakMemory)
+BENCHMARK_CAPTURE(PeakMemory, text, Format::kText)
     ->Arg(10'000)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PeakMemory, csv, Format::kCsv)->Arg(1'000'000)->Iterations(1);
+BENCHMARK_CAPTURE(PeakMemory, json, Format::kJson)->Arg(1'000'000)->Iterations(1);
 
 }  // namespace
 }  // namespace zaveredo::auswertung
