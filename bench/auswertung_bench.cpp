@@ -87,8 +87,8 @@ void ReadAndReport(benchmark::State& state, Format format) {
   const NumberStyle style{",", "."};
   std::size_t bytes = 0;
   for (auto _ : state) {
-    ReportOrError built = BuildReport(ReadCollection({path}), Options{});
-    const std::string text = RenderReport(built.report, format, style);
+    const Report report = BuildReport(ReadCollection({path}), Options{});
+    const std::string text = RenderReport(report, format, style);
     bytes = text.size();
     benchmark::DoNotOptimize(text.data());
   }
@@ -125,8 +125,8 @@ long PeakKilobytesOfOneReport(const std::string& path, Format format) {
       std::fclose(clear);
     }
     {
-      ReportOrError built = BuildReport(ReadCollection({path}), Options{});
-      const std::string text = RenderReport(built.report, format, NumberStyle{",", "."});
+      const Report report = BuildReport(ReadCollection({path}), Options{});
+      const std::string text = RenderReport(report, format, NumberStyle{",", "."});
       benchmark::DoNotOptimize(text.data());
     }
     long peak = -1;

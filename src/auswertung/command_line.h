@@ -1,4 +1,4 @@
-// The command line read with German help and German usage errors.
+// The command line read with German help; what is wrong with it, usage_errors.h says.
 #pragma once
 
 #include <optional>
@@ -19,9 +19,7 @@ struct CommandLine {
   std::string error;   // a usage error with the usage, for standard error
 };
 
+// Checks the arguments alone; the report's target and the machine numbers are checked later.
 CommandLine ParseCommandLine(int argc, const char* const* argv);
-
-// "zaveredo2-auswertung: <message>" and the short usage, for standard error.
-std::string UsageError(const std::string& message);
 
 }  // namespace zaveredo::auswertung

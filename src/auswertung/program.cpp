@@ -1,42 +1,13 @@
 #include "auswertung/program.h"
 
 #include <fstream>
-#include <optional>
 
 #include "auswertung/command_line.h"
 #include "auswertung/formats/render.h"
-#include "platform/file_identity.h"
+#include "auswertung/usage_errors.h"
 
 namespace zaveredo::auswertung {
 namespace {
-
-using platform::FileIdentity;
-
-std::optional<FileIdentity> IdentityOfInput(const std::string& file) {
-  return file == "-" ? platform::IdentifyStandardStream(platform::kStdInputHandle)
-                     : platform::IdentifyFile(file.c_str());
-}
-
-std::string InputName(const std::string& file) {
-  return file == "-" ? std::string("die Standardeingabe") : "die gelesene Datei " + file;
-}
-
-// The report must never land on a results file it reads: not through -o, nor through standard
-// output sent onto one ("r.txt >> r.txt"), whatever name, link or standard input leads there.
-// The message for a refusal; empty when the report's target is no input.
-std::string OutputOntoAnInput(const Options& options) {
-  const std::optional<FileIdentity> target =
-      options.output.empty() ? platform::IdentifyStandardStream(platform::kStdOutputHandle)
-                             : platform::IdentifyFile(options.output.c_str());
-  if (!target) return "";
-  for (const std::string& file : options.files) {
-    const std::optional<FileIdentity> input = IdentityOfInput(file);
-    if (!input || !platform::MayBeSameFile(*input, *target)) continue;
-    return (options.output.empty() ? std::string("Die Standardausgabe") : "-o " + options.output) +
-           " ist " + InputName(file) + " und bleibt, wie sie ist.";
-  }
-  return "";
-}
 
 bool WriteFile(const std::string& name, const std::string& text) {
   std::ofstream file(name, std::ios::binary | std::ios::trunc);
@@ -63,12 +34,14 @@ int RunAuswertung(int argc, const char* const* argv, std::ostream& out, std::ost
     err << "zaveredo2-auswertung: " << error.file << ": " << error.reason << "\n";
   }
   const bool allRead = collection.errors.empty();
-  ReportOrError built = BuildReport(std::move(collection), options);
-  if (!built.usageError.empty()) {
-    err << UsageError(built.usageError);
+  Report report = GroupedReport(std::move(collection));
+  const auto machineCount = static_cast<int>(report.machines.size());
+  if (const std::string wrong = MachineNumberError(options, machineCount); !wrong.empty()) {
+    err << UsageError(wrong);
     return kExitUsage;
   }
-  const std::string text = RenderReport(built.report, options.format, style);
+  CompareMachines(report, options);
+  const std::string text = RenderReport(report, options.format, style);
   if (options.output.empty()) {
     out << text << std::flush;
     if (!out) {

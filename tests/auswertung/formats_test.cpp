@@ -88,9 +88,9 @@ TEST(FormatsTest, TextMarkdownAndHtmlShowTheSameViewsRowsAndItemsInOneOrder) {
     AddFileRecords(collection, name, FileBytes(TestPath(std::string("data/real/") + name)));
   }
   PlaceAmbiguousRecords(collection);
-  const ReportOrError built = BuildReport(std::move(collection), Options{});
+  const Report report = BuildReport(std::move(collection), Options{});
   const NumberStyle style{",", "."};
-  const std::vector<View> views = ReportViews(built.report, style);
+  const std::vector<View> views = ReportViews(report, style);
   Rows rows;
   std::vector<std::string> headings, items;
   for (const View& view : views) {
@@ -112,12 +112,12 @@ TEST(FormatsTest, TextMarkdownAndHtmlShowTheSameViewsRowsAndItemsInOneOrder) {
     if (heading.ends_with(":")) heading.pop_back();
   }
 
-  const std::string markdown = MarkdownReport(built.report, style);
+  const std::string markdown = MarkdownReport(report, style);
   EXPECT_EQ(MarkdownRows(markdown), rows);
   EXPECT_EQ(Prefixed(markdown, "## "), headings);
   EXPECT_EQ(Prefixed(markdown, "- "), items);
 
-  const std::string html = HtmlReport(built.report, style);
+  const std::string html = HtmlReport(report, style);
   EXPECT_EQ(HtmlRows(html), rows);
   std::vector<std::string> htmlHeadings = Prefixed(html, "<h2>", "</h2>");
   // The page adds its heat map after the Übersicht and the charts of the types at the end.
@@ -128,7 +128,7 @@ TEST(FormatsTest, TextMarkdownAndHtmlShowTheSameViewsRowsAndItemsInOneOrder) {
   EXPECT_EQ(Prefixed(html, "<li>", "</li>"), items);
 
   // The console cuts long cells; the first cell of each row and every item stand whole.
-  const std::string text = TextReport(built.report, style);
+  const std::string text = TextReport(report, style);
   std::set<std::string> firstCells;
   for (const auto& row : rows) firstCells.insert(row[0]);
   std::vector<std::string> textFirst, wanted;

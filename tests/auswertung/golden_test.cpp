@@ -31,10 +31,9 @@ TEST_P(GoldenTest, MatchesTheGoldenFile) {
   Options options;
   options.compared = c.compared;
   options.types = c.types;
-  const ReportOrError built = BuildReport(FixtureCollection(), options);
-  ASSERT_TRUE(built.usageError.empty());
+  const Report report = BuildReport(FixtureCollection(), options);
   const NumberStyle german{",", "."};
-  const std::string output = RenderReport(built.report, c.format, german);
+  const std::string output = RenderReport(report, c.format, german);
   const std::string path = TestPath(std::string("golden/") + c.file);
   if (std::getenv("ZAV_UPDATE_GOLDEN") != nullptr) {
     std::ofstream(path, std::ios::binary) << output;

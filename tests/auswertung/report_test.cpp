@@ -1,7 +1,10 @@
 // What the report shows of the records it is given, through the program's command line.
+#include "auswertung/model/report.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 
 #include "tests/auswertung/fixture.h"
 #include "tests/auswertung/invoke.h"
@@ -129,6 +132,30 @@ TEST_F(ReportTest, ATiedPhaseIsNeitherWonNorLost) {
   const auto json = nlohmann::json::parse(Invoke({"--format", "json", "g.txt"}).out);
   EXPECT_EQ(json["comparison"][0]["wins"], 10);
   EXPECT_EQ(json["comparison"][0]["losses"], 12);
+}
+
+// The command line rejects such numbers first; the model still never compares against a machine
+// other than the one asked for.
+TEST(CompareMachinesTest, MachineNumbersItCannotHonourCompareNothing) {
+  const Report grouped = GroupedReport(test_support::FixtureCollection());
+  const auto count = static_cast<int>(grouped.machines.size());
+  ASSERT_GE(count, 2);
+  Options beyond, ontoBaseline, fine;
+  beyond.baseline = count + 1;
+  ontoBaseline.baseline = 2;
+  ontoBaseline.compared = 2;
+  fine.baseline = 2;
+  fine.compared = 1;
+  for (const Options* options : {&beyond, &ontoBaseline}) {
+    Report report = grouped;
+    EXPECT_THROW(CompareMachines(report, *options), std::invalid_argument);
+    EXPECT_TRUE(report.comparisons.empty());
+    EXPECT_EQ(report.baseline, 0);
+  }
+  Report report = grouped;
+  CompareMachines(report, fine);
+  EXPECT_EQ(report.baseline, 2);
+  EXPECT_EQ(report.compared, 1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "auswertung/formats/render.h"
 #include "auswertung/model/collection.h"
 #include "auswertung/model/report.h"
+#include "auswertung/usage_errors.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -42,18 +43,20 @@ void RenderEveryFormat(const Report& report, const NumberStyle& style) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zaveredo::auswertung;
-  const Collection collection =
-      ReadFiles(std::string_view(reinterpret_cast<const char*>(data), size));
+  const Report grouped =
+      GroupedReport(ReadFiles(std::string_view(reinterpret_cast<const char*>(data), size)));
+  const auto machineCount = static_cast<int>(grouped.machines.size());
   Options overview, types, versus;
   types.types = true;
   versus.baseline = 2;
   versus.compared = 1;
   const NumberStyle english{".", ","}, german{",", "."};
   for (const Options* options : {&overview, &types, &versus}) {
-    const ReportOrError built = BuildReport(collection, *options);
-    if (!built.usageError.empty()) continue;
-    RenderEveryFormat(built.report, english);
-    RenderEveryFormat(built.report, german);
+    if (!MachineNumberError(*options, machineCount).empty()) continue;
+    Report report = grouped;
+    CompareMachines(report, *options);
+    RenderEveryFormat(report, english);
+    RenderEveryFormat(report, german);
   }
   return 0;
 }

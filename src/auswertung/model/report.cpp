@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <numeric>
+#include <stdexcept>
 
 namespace zaveredo::auswertung {
 namespace {
 
-std::string CheckMachineNumber(const char* option, std::optional<int> number, int count) {
-  if (!number || (*number >= 1 && *number <= count)) return "";
-  return std::string(option) + " " + std::to_string(*number) + ": Es gibt " +
-         (count == 1 ? "nur die Maschine 1."
-                     : "nur die Maschinen 1 bis " + std::to_string(count) + ".");
+bool NamesAMachine(std::optional<int> number, int count) {
+  return !number || (*number >= 1 && *number <= count);
 }
 
 // Fastest first; a machine without a speed index (every phase 0,0000) goes last.
@@ -52,25 +50,24 @@ RunTimes RunsOf(const Machine& machine, const std::vector<const Record*>& byNumb
 
 }  // namespace
 
-ReportOrError BuildReport(Collection collection, const Options& options) {
-  ReportOrError result;
-  Report& report = result.report;
+Report GroupedReport(Collection collection) {
+  Report report;
   report.collection = std::move(collection);
   report.machines = GroupMachines(report.collection.records);
+  return report;
+}
+
+void CompareMachines(Report& report, const Options& options) {
+  const int count = static_cast<int>(report.machines.size());
+  const int baselineNumber = options.baseline.value_or(1);
+  if (!NamesAMachine(options.baseline, count) || !NamesAMachine(options.compared, count) ||
+      (count > 0 && options.compared == baselineNumber)) {
+    throw std::invalid_argument("--basis oder --vergleich nennt keine mögliche Maschine");
+  }
   report.types = options.types;
   report.comparisonAsked = options.compared.has_value();
-  const int count = static_cast<int>(report.machines.size());
-  result.usageError = CheckMachineNumber("--basis", options.baseline, count);
-  if (result.usageError.empty()) {
-    result.usageError = CheckMachineNumber("--vergleich", options.compared, count);
-  }
-  if (!result.usageError.empty() || count == 0) return result;
-  report.baseline = options.baseline.value_or(1);
-  if (options.compared == report.baseline) {
-    result.usageError = "--vergleich " + std::to_string(report.baseline) +
-                        ": Das ist die Basis; eine andere wählt --basis.";
-    return result;
-  }
+  if (count == 0) return;
+  report.baseline = baselineNumber;
   const Machine& baseline = report.MachineNumber(report.baseline);
   const std::vector<const Record*> byNumber = RecordsByNumber(report.collection.records);
   BaselineTest test(RunsOf(baseline, byNumber));
@@ -87,7 +84,12 @@ ReportOrError BuildReport(Collection collection, const Options& options) {
   } else if (count == 2) {
     report.compared = report.baseline == 1 ? 2 : 1;
   }
-  return result;
+}
+
+Report BuildReport(Collection collection, const Options& options) {
+  Report report = GroupedReport(std::move(collection));
+  CompareMachines(report, options);
+  return report;
 }
 
 int CompleteRecords(const Report& report) {

@@ -26,12 +26,18 @@ struct Report {
   const Comparison& ComparisonOf(int number) const { return comparisons.at(number - 1); }
 };
 
-struct ReportOrError {
-  Report report;
-  std::string usageError;  // German; set when --basis or --vergleich names no machine
-};
+// The records grouped into machines, nothing compared yet: what the machine numbers of the
+// options are checked against.
+Report GroupedReport(Collection collection);
 
-ReportOrError BuildReport(Collection collection, const Options& options);
+// The baseline, every machine against it and the ranking. Expects options whose machine numbers
+// MachineNumberError (usage_errors.h) let pass for the report's machines. Numbers it cannot
+// honour throw std::invalid_argument: no comparison rather than one of another machine than
+// the one asked for.
+void CompareMachines(Report& report, const Options& options);
+
+// Both steps.
+Report BuildReport(Collection collection, const Options& options);
 
 // Complete records of the collection.
 int CompleteRecords(const Report& report);
