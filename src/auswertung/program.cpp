@@ -9,9 +9,17 @@
 namespace zaveredo::auswertung {
 namespace {
 
-bool WriteFile(const std::string& name, const std::string& text) {
-  std::ofstream file(name, std::ios::binary | std::ios::trunc);
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
+// The report onto standard output or the -o file; false when a write failed, so that a full
+// disk or a closed pipe never ends as a success.
+bool WriteOut(const Report& report, const Options& options, const NumberStyle& style,
+              std::ostream& out) {
+  if (options.output.empty()) {
+    WriteReport(report, options.format, style, out);
+    out.flush();
+    return static_cast<bool>(out);
+  }
+  std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
+  if (file) WriteReport(report, options.format, style, file);
   file.close();
   return !file.fail();
 }
@@ -41,15 +49,12 @@ int RunAuswertung(int argc, const char* const* argv, std::ostream& out, std::ost
     return kExitUsage;
   }
   CompareMachines(report, options);
-  const std::string text = RenderReport(report, options.format, style);
-  if (options.output.empty()) {
-    out << text << std::flush;
-    if (!out) {
-      err << "zaveredo2-auswertung: Die Ausgabe kann nicht geschrieben werden.\n";
-      return kExitFileError;
-    }
-  } else if (!WriteFile(options.output, text)) {
-    err << "zaveredo2-auswertung: " << options.output << ": Kann nicht geschrieben werden.\n";
+  if (!WriteOut(report, options, style, out)) {
+    // One piece, so that the message is not itself split across failing writes.
+    err << "zaveredo2-auswertung: " +
+               (options.output.empty() ? std::string("Die Ausgabe kann nicht geschrieben werden.")
+                                       : options.output + ": Kann nicht geschrieben werden.") +
+               "\n";
     return kExitFileError;
   }
   return allRead ? kExitAllRead : kExitFileError;

@@ -89,12 +89,14 @@ TEST_F(ProgramTest, FilesThatCannotBeReadAreNamedAndTheOthersStillReported) {
 }
 
 TEST_F(ProgramTest, AReportThatCannotBeWrittenIsAnError) {
-  std::ostream broken(nullptr);  // every write fails, as on a full disk
-  std::ostringstream err;
-  const std::string file = real_;
-  const char* argv[] = {"zaveredo2-auswertung", file.c_str()};
-  EXPECT_EQ(RunAuswertung(2, argv, broken, err), 1);
-  EXPECT_NE(err.str().find("Die Ausgabe kann nicht geschrieben werden."), std::string::npos);
+  for (const char* format : {"text", "csv", "json"}) {
+    std::ostream broken(nullptr);  // every write fails, as on a full disk
+    std::ostringstream err;
+    const std::string file = real_;
+    const char* argv[] = {"zaveredo2-auswertung", "--format", format, file.c_str()};
+    EXPECT_EQ(RunAuswertung(4, argv, broken, err), 1) << format;
+    EXPECT_NE(err.str().find("Die Ausgabe kann nicht geschrieben werden."), std::string::npos);
+  }
 }
 
 TEST_F(ProgramTest, TheReportGoesToTheNamedFileButNeverOntoAResultsFile) {

@@ -36,6 +36,11 @@ run r.txt >>r.txt 2>err.txt
 refused $? "standard output appended to an input"
 run - <r.txt >>verweis.txt 2>err.txt
 refused $? "standard output appended to standard input's file"
+# CSV and JSON are written as they are made, and are refused before the first byte all the same.
+run --format csv r.txt >>r.txt 2>err.txt
+refused $? "CSV appended to an input"
+run --format json -o verweis.txt r.txt 2>err.txt
+refused $? "JSON -o onto a hard link"
 
 # Another file still takes the report, and standard output into another file too.
 run r.txt >>bericht.txt 2>err.txt || fail "report to another file: $(cat err.txt)"

@@ -1,11 +1,9 @@
+#include "auswertung/formats/chunked_output.h"
 #include "auswertung/formats/formats.h"
 #include "auswertung/formats/seconds_text.h"
 
 namespace zaveredo::auswertung {
 namespace {
-
-// About what a complete record takes, so that the text is not copied as it grows.
-constexpr std::size_t kBytesPerRecord = 512;
 
 // Quoted when it holds a comma, a quote or a line break; quotes doubled.
 void AppendField(std::string& out, const std::string& text) {
@@ -69,15 +67,15 @@ void AppendRecord(std::string& out, const Record& record, int machine) {
 
 }  // namespace
 
-std::string CsvReport(const Report& report) {
-  std::string out;
-  out.reserve(report.collection.records.size() * kBytesPerRecord);
-  out += Header();
+void WriteCsvReport(const Report& report, std::ostream& out) {
+  ChunkedOutput output(out);
+  output.Text() += Header();
   const std::vector<int> machineOf = MachineOfRecords(report);
   for (const Record& record : report.collection.records) {
-    AppendRecord(out, record, machineOf[record.number]);
+    AppendRecord(output.Text(), record, machineOf[record.number]);
+    if (!output.Pass()) return;
   }
-  return out;
+  output.Finish();
 }
 
 }  // namespace zaveredo::auswertung

@@ -1,6 +1,7 @@
 // The report in the formats other programs and people read.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "auswertung/model/report.h"
@@ -8,11 +9,14 @@
 
 namespace zaveredo::auswertung {
 
+// CSV and JSON are written onto `out` as they are made, never whole in memory; they stop at the
+// first write that fails, which `out`'s state then shows.
+
 // One row per record, all 38 fields, RFC 4180, locale-free numbers.
-std::string CsvReport(const Report& report);
+void WriteCsvReport(const Report& report, std::ostream& out);
 
 // Records, machines, baseline and comparisons as one JSON object.
-std::string JsonReport(const Report& report);
+void WriteJsonReport(const Report& report, std::ostream& out);
 
 // The Übersicht and the Vergleich as tables.
 std::string MarkdownReport(const Report& report, const NumberStyle& style);

@@ -1,14 +1,12 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "auswertung/formats/chunked_output.h"
 #include "auswertung/formats/formats.h"
 #include "auswertung/formats/json_record.h"
 
 namespace zaveredo::auswertung {
 namespace {
-
-// About what a complete record takes, so that the text is not copied as it grows.
-constexpr std::size_t kBytesPerRecord = 1024;
 
 // Keys keep their order: the types as the benchmark runs them, the fields as documented.
 using json = nlohmann::ordered_json;
@@ -80,13 +78,16 @@ void AppendMachine(std::string& out, const Machine& machine) {
   out += Dumped(MachineJson(machine));
 }
 
+// False once a write failed.
 template <typename Items, typename Append>
-void AppendLines(std::string& out, const Items& items, Append append) {
+bool WriteLines(ChunkedOutput& output, const Items& items, Append append) {
   for (std::size_t i = 0; i < items.size(); ++i) {
-    out += i == 0 ? "\n" : ",\n";
-    append(out, items[i]);
+    output.Text() += i == 0 ? "\n" : ",\n";
+    append(output.Text(), items[i]);
+    if (!output.Pass()) return false;
   }
-  if (!items.empty()) out += "\n";
+  if (!items.empty()) output.Text() += "\n";
+  return true;
 }
 
 }  // namespace
@@ -94,13 +95,12 @@ void AppendLines(std::string& out, const Items& items, Append append) {
 // Written piece by piece, one record or machine per line: a collection of 100,000 records would
 // otherwise be built as one document of millions of small objects and indented to many times
 // its size.
-std::string JsonReport(const Report& report) {
-  std::string out;
-  out.reserve(report.collection.records.size() * kBytesPerRecord);
-  out += "{\"schema\": 1,\n\"records\": [";
-  AppendLines(out, report.collection.records, AppendRecordJson);
-  out += "],\n\"machines\": [";
-  AppendLines(out, report.machines, AppendMachine);
+void WriteJsonReport(const Report& report, std::ostream& out) {
+  ChunkedOutput output(out);
+  output.Text() += "{\"schema\": 1,\n\"records\": [";
+  if (!WriteLines(output, report.collection.records, AppendRecordJson)) return;
+  output.Text() += "],\n\"machines\": [";
+  if (!WriteLines(output, report.machines, AppendMachine)) return;
   json comparison = json::array();
   for (const Comparison& entry : report.comparisons) {
     if (entry.machine != report.baseline) comparison.push_back(ComparisonJson(entry));
@@ -109,11 +109,12 @@ std::string JsonReport(const Report& report) {
   for (const FileError& error : report.collection.errors) {
     errors.push_back({{"file", error.file}, {"reason", error.reason}});
   }
-  out += "],\n\"baseline\": " +
-         (report.baseline > 0 ? std::to_string(report.baseline) : std::string("null"));
-  out += ",\n\"comparison\": " + Dumped(comparison);
-  out += ",\n\"file_errors\": " + Dumped(errors) + "}\n";
-  return out;
+  std::string& text = output.Text();
+  text += "],\n\"baseline\": " +
+          (report.baseline > 0 ? std::to_string(report.baseline) : std::string("null"));
+  text += ",\n\"comparison\": " + Dumped(comparison);
+  text += ",\n\"file_errors\": " + Dumped(errors) + "}\n";
+  output.Finish();
 }
 
 }  // namespace zaveredo::auswertung
