@@ -29,12 +29,11 @@ struct Arguments {
 // "zaveredo2-auswertung: <message>" and the short usage, for standard error.
 std::string UsageError(const std::string& message);
 
-// Before reading, in this order.
-// What the command-line parser found wrong.
+// Before reading, in this order: what the command-line parser found wrong; the arguments as
+// options, or the message of the first that is wrong; the message when the report would land
+// on a file that is read (empty otherwise).
 std::string ParserMessage(const CLI::ParseError& error, const CLI::App& app);
-// The arguments as options, or the message of the first that is wrong.
 std::variant<Options, std::string> CheckArguments(const Arguments& arguments);
-// The message when the report would land on a file that is read; empty otherwise.
 std::string OutputOntoAnInput(const Options& options);
 
 // After reading: the message when --basis or --vergleich names none of the `machineCount`

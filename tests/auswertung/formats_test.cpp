@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 
 #include "auswertung/formats/heat_map.h"
+#include "auswertung/formats/render.h"
 #include "auswertung/formats/text_format.h"
 #include "auswertung/views/report_views.h"
 #include "tests/auswertung/fixture.h"
+#include "tests/auswertung/invoke.h"
 
 namespace zaveredo::auswertung {
 namespace {
@@ -147,6 +150,35 @@ TEST(FormatsTest, TextMarkdownAndHtmlShowTheSameViewsRowsAndItemsInOneOrder) {
     at = text.find(view.title, at);
     EXPECT_NE(at, std::string::npos) << view.title;
   }
+}
+
+// CSV and JSON leave in pieces of 64 KiB: a report of many pieces is whole, no byte lost or
+// doubled where one piece ends and the next begins.
+TEST(FormatsTest, StreamedFormatsAreWholeAcrossManyPieces) {
+  constexpr int kRecords = 3000;
+  const std::string record = test_support::MakeRecord(
+      "GenuineIntel;Intel(R) Core(TM) i7-3770 CPU @ 3.40GHz/x86;3392;8;Linux;AB;", {0.5, 1.25});
+  std::string file;
+  for (int i = 0; i < kRecords; ++i) file += record + "\r\n";
+  Collection collection;
+  AddFileRecords(collection, "viele.txt", file);
+  const Report report = BuildReport(std::move(collection), Options{});
+  const NumberStyle style{",", "."};
+
+  const std::string csv = RenderReport(report, Format::kCsv, style);
+  ASSERT_GT(csv.size(), 4u * 64 * 1024);
+  const std::vector<std::string> rows = Split(csv, "\r\n");
+  ASSERT_EQ(rows.size(), kRecords + 2u);  // the header, the records, nothing after the last end
+  EXPECT_EQ(rows.back(), "");
+  const std::string firstRest = rows[1].substr(rows[1].find(','));
+  for (int i = 1; i <= kRecords; ++i) {
+    EXPECT_EQ(rows[i], std::to_string(i) + firstRest) << "row " << i;
+  }
+
+  const nlohmann::json json = nlohmann::json::parse(RenderReport(report, Format::kJson, style));
+  ASSERT_EQ(json["records"].size(), static_cast<std::size_t>(kRecords));
+  for (int i = 0; i < kRecords; ++i) EXPECT_EQ(json["records"][i]["number"], i + 1);
+  EXPECT_EQ(json["machines"].size(), 1u);
 }
 
 TEST(FormatsTest, TheHeatMapDivergesFromWhiteAtOneWithLegibleText) {
