@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,8 +58,5 @@ struct Record {
   std::shared_ptr<const MachineDescription> description = NoDescription();
   RecordTimes times;
 };
-
-// A deque: a million records are not moved as the collection grows.
-using Records = std::deque<Record>;
 
 }  // namespace zaveredo::auswertung
