@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace zaveredo::auswertung {
 namespace {
 
@@ -45,7 +47,7 @@ TEST(RecordStoreTest, ErasingFromAnyPointLeavesTheRecordsBeforeIt) {
   }
 }
 
-TEST(RecordStoreTest, ACopyIsIndependentAndGrowsOnItsOwn) {
+TEST(RecordStoreTest, ACopyGrowsOnItsOwnAndAMoveLeavesItsSourceEmpty) {
   const RecordStore original = Numbered(kBlock + 2);
   RecordStore copy = original;
   const Record* kept = &copy[0];
@@ -58,6 +60,14 @@ TEST(RecordStoreTest, ACopyIsIndependentAndGrowsOnItsOwn) {
   ExpectNumbered(original, kBlock + 2);
   EXPECT_EQ(copy.size(), 2 * kBlock + 1);
   EXPECT_EQ(copy.back().number, static_cast<int>(2 * kBlock + 1));
+
+  // Moved, the records stay where they are and the store moved from is empty and usable.
+  RecordStore moved = std::move(copy);
+  EXPECT_EQ(&moved[0], kept);
+  EXPECT_TRUE(copy.empty());  // NOLINT(bugprone-use-after-move): left empty on purpose
+  copy.emplace_back().number = 1;
+  ExpectNumbered(copy, 1);
+  EXPECT_EQ(moved.size(), 2 * kBlock + 1);
 }
 
 }  // namespace

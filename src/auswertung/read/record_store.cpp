@@ -1,5 +1,7 @@
 #include "auswertung/read/record_store.h"
 
+#include <utility>
+
 namespace zaveredo::auswertung {
 
 RecordStore::RecordStore(std::initializer_list<Record> records) {
@@ -12,6 +14,20 @@ RecordStore::RecordStore(const RecordStore& other) {
 
 RecordStore& RecordStore::operator=(const RecordStore& other) {
   if (this != &other) *this = RecordStore(other);
+  return *this;
+}
+
+RecordStore::RecordStore(RecordStore&& other) noexcept
+    : blocks_(std::move(other.blocks_)), size_(std::exchange(other.size_, 0)) {
+  other.blocks_.clear();
+}
+
+RecordStore& RecordStore::operator=(RecordStore&& other) noexcept {
+  if (this != &other) {
+    blocks_ = std::move(other.blocks_);
+    size_ = std::exchange(other.size_, 0);
+    other.blocks_.clear();
+  }
   return *this;
 }
 

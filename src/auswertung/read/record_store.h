@@ -54,8 +54,9 @@ class RecordStore {
   // A copy fills blocks of its own, which must not be reallocated as it grows.
   RecordStore(const RecordStore& other);
   RecordStore& operator=(const RecordStore& other);
-  RecordStore(RecordStore&&) noexcept = default;
-  RecordStore& operator=(RecordStore&&) noexcept = default;
+  // Moves the blocks; the store moved from is left empty.
+  RecordStore(RecordStore&& other) noexcept;
+  RecordStore& operator=(RecordStore&& other) noexcept;
 
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
