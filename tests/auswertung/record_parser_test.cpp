@@ -191,6 +191,11 @@ TEST(RecordParserTest, TimesBeyondThirtyTwoBitsStayExact) {
   EXPECT_EQ(longer.Ticks(30), 31);
   EXPECT_EQ(longer.Ticks(31), 7);
   EXPECT_FALSE(longer == record.times);
+  RecordTimes assigned;
+  assigned.push_back(1);
+  assigned = longer;
+  EXPECT_EQ(assigned, longer);
+  EXPECT_EQ(assigned.Ticks(2), 5'000'000'003LL);
 }
 
 TEST(RecordParserTest, FieldsThatCannotBePlacedMakeTheRecordUnreadable) {

@@ -39,6 +39,8 @@ void AddFileRecords(Collection& collection, const std::string& file, std::string
 }
 
 void PlaceAmbiguousRecords(Collection& collection) {
+  // Most collections have none: their machines are then not gathered record by record.
+  if (collection.ambiguous.empty()) return;
   KnownMachines known;
   for (const Record& record : collection.records) {
     if (record.state == RecordState::kComplete) known.insert(KeyOf(*record.description));

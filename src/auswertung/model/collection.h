@@ -7,7 +7,7 @@
 
 #include "auswertung/model/description_pool.h"
 #include "auswertung/read/header_placement.h"
-#include "auswertung/read/record.h"
+#include "auswertung/read/record_store.h"
 
 namespace zaveredo::auswertung {
 

@@ -64,7 +64,7 @@ void FileRecords::EndOfText() {
 
 void FileRecords::DropFrom(std::size_t index) {
   Records& records = collection_.records;
-  records.erase(records.begin() + static_cast<std::ptrdiff_t>(index), records.end());
+  records.erase_from(index);
   auto& ambiguous = collection_.ambiguous;
   while (!ambiguous.empty() && ambiguous.back().index >= index) ambiguous.pop_back();
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "auswertung/model/phases.h"
-#include "auswertung/read/record.h"
+#include "auswertung/read/record_store.h"
 
 namespace zaveredo::auswertung {
 

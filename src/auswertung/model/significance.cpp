@@ -49,40 +49,62 @@ struct SortedRuns {
   std::array<std::vector<std::size_t>, kPhaseCount> orders;
 };
 
-// The time of the run at `rank` (0-based) among the drawn runs of a phase.
-double AtRank(const SortedRuns& sorted, int phase, const std::vector<int>& drawn, int rank) {
+// How often each resampled run was drawn in one resample; a machine has at most
+// kMostResampledRuns of them.
+using DrawnCounts = std::array<int, kMostResampledRuns>;
+
+// The median of the drawn runs of a phase: the time at rank `count / 2` (0-based), with the one
+// below it for an even count, both found in one walk along the phase's order.
+double DrawnMedian(const SortedRuns& sorted, int phase, const DrawnCounts& drawn,
+                   std::size_t count) {
+  const std::vector<std::size_t>& order = sorted.orders[phase];
+  const int upper = static_cast<int>(count / 2);
+  const int lower = count % 2 == 0 ? upper - 1 : upper;
+  double atLower = sorted.runs[order.back()][phase];
   int seen = 0;
-  for (std::size_t run : sorted.orders[phase]) {
-    seen += drawn[run];
-    if (seen > rank) return sorted.runs[run][phase];
+  std::size_t i = 0;
+  for (; i < order.size(); ++i) {
+    seen += drawn[order[i]];
+    if (seen > lower) {
+      atLower = sorted.runs[order[i]][phase];
+      break;
+    }
   }
-  return sorted.runs[sorted.orders[phase].back()][phase];
+  if (lower == upper) return atLower;
+  double atUpper = sorted.runs[order.back()][phase];
+  for (; i < order.size(); ++i) {
+    if (seen > upper) {
+      atUpper = sorted.runs[order[i]][phase];
+      break;
+    }
+    if (i + 1 < order.size()) seen += drawn[order[i + 1]];
+  }
+  return (atLower + atUpper) / 2;
 }
 
 // The phase medians of as many runs as there are, drawn with replacement.
 std::array<double, kPhaseCount> ResampledMedians(const SortedRuns& sorted, Draws& draws) {
   const std::size_t count = sorted.runs.size();
-  std::vector<int> drawn(count, 0);
+  DrawnCounts drawn{};
   for (std::size_t i = 0; i < count; ++i) ++drawn[draws.Below(count)];
-  const int upper = static_cast<int>(count / 2);
   std::array<double, kPhaseCount> medians{};
   for (int phase = 0; phase < kPhaseCount; ++phase) {
-    medians[phase] = AtRank(sorted, phase, drawn, upper);
-    if (count % 2 == 0)
-      medians[phase] = (AtRank(sorted, phase, drawn, upper - 1) + medians[phase]) / 2;
+    medians[phase] = DrawnMedian(sorted, phase, drawn, count);
   }
   return medians;
 }
 
-// The percentile interval; none when a phase had no ratio in some resample.
+// The percentile interval; none when a phase had no ratio in some resample. The upper rank is
+// placed first: the lower one is then among the samples in front of it.
 std::optional<Interval> PercentileInterval(std::vector<double>& samples) {
   if (samples.size() != kResamples) return std::nullopt;
-  const auto at = [&](double share) {
-    const auto rank = static_cast<std::ptrdiff_t>(share * (kResamples - 1) + 0.5);
-    std::nth_element(samples.begin(), samples.begin() + rank, samples.end());
-    return samples[static_cast<std::size_t>(rank)];
+  const auto rank = [](double share) {
+    return static_cast<std::ptrdiff_t>(share * (kResamples - 1) + 0.5);
   };
-  return Interval{at(kTail), at(1 - kTail)};
+  const std::ptrdiff_t low = rank(kTail), high = rank(1 - kTail);
+  std::nth_element(samples.begin(), samples.begin() + high, samples.end());
+  std::nth_element(samples.begin(), samples.begin() + low, samples.begin() + high);
+  return Interval{samples[static_cast<std::size_t>(low)], samples[static_cast<std::size_t>(high)]};
 }
 
 RunTimes EvenlySpread(const RunTimes& runs) {
@@ -118,7 +140,11 @@ Significance BaselineTest::Against(const RunTimes& other) {
   std::vector<std::array<double, kPhaseCount>>& baseMedians = known->second;
   Draws draws;
   std::array<std::vector<double>, kPhaseCount> ratios;
+  for (std::vector<double>& phase : ratios) phase.reserve(kResamples);
   std::vector<double> geomeans;
+  geomeans.reserve(kResamples);
+  std::vector<double> all;  // one resample's ratios
+  all.reserve(kPhaseCount);
   for (int resample = 0; resample < kResamples; ++resample) {
     if (added) {
       baseMedians.push_back(ResampledMedians(base, draws));
@@ -127,7 +153,7 @@ Significance BaselineTest::Against(const RunTimes& other) {
     }
     const auto& baseTimes = baseMedians[static_cast<std::size_t>(resample)];
     const auto times = ResampledMedians(others, draws);
-    std::vector<double> all;
+    all.clear();
     for (int phase = 0; phase < kPhaseCount; ++phase) {
       if (baseTimes[phase] <= 0 || times[phase] <= 0) continue;
       ratios[phase].push_back(baseTimes[phase] / times[phase]);

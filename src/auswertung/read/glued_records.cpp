@@ -1,5 +1,7 @@
 #include "auswertung/read/glued_records.h"
 
+#include <algorithm>
+
 #include "auswertung/model/phases.h"
 #include "auswertung/read/time_field.h"
 
@@ -47,26 +49,38 @@ std::size_t TimeHead(std::string_view text) {
   return head == std::string_view::npos ? text.size() : head;
 }
 
+// The times in an unbroken run in front of piece `i`, counted up to kPhaseCount.
+std::size_t TimesBefore(const std::vector<Piece>& pieces, std::size_t i) {
+  std::size_t times = 0;
+  while (times < i && times < kPhaseCount && IsTime(pieces[i - 1 - times])) ++times;
+  return times;
+}
+
 }  // namespace
 
+// A record begins behind a time at a piece that is no time and starts a description. A
+// description needs a "/" within a few pieces, so only the pieces in front of one are looked at,
+// not each of the 32 times of every record.
 std::vector<std::string_view> SplitGluedRecords(std::string_view line) {
   const std::vector<Piece> pieces = ClosedPieces(line);
   std::vector<std::string_view> parts;
   std::size_t partStart = 0;
-  std::size_t timesBefore = 0;  // the run of times that ends at the piece before
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    if (IsTime(pieces[i])) {
-      ++timesBefore;
-      continue;
-    }
-    // A record's times end here and a description begins: a new record. One that was cut short
-    // may have left the head of a time in front of the vendor.
-    if (timesBefore > 0 && DescriptionAt(pieces, i)) {
+  std::size_t next = 1;  // the first piece not looked at yet; the line's first begins no new one
+  std::size_t slash = 0;
+  for (std::size_t at = line.find('/'); at != std::string_view::npos; at = line.find('/', at + 1)) {
+    while (slash < pieces.size() && pieces[slash].start + pieces[slash].text.size() <= at) ++slash;
+    if (slash == pieces.size()) break;
+    const std::size_t first = slash > kMostProcessorPieces ? slash - kMostProcessorPieces : 0;
+    for (std::size_t i = std::max(next, first); i < slash; ++i) {
+      if (IsTime(pieces[i]) || !DescriptionAt(pieces, i)) continue;
+      const std::size_t timesBefore = TimesBefore(pieces, i);
+      if (timesBefore == 0) continue;
+      // One that was cut short may have left the head of a time in front of the vendor.
       parts.push_back(line.substr(partStart, pieces[i].start - partStart));
       partStart = pieces[i].start;
       if (timesBefore < kPhaseCount) partStart += TimeHead(pieces[i].text);
     }
-    timesBefore = 0;
+    next = std::max(next, slash);
   }
   parts.push_back(line.substr(partStart));
   return parts;

@@ -4,16 +4,26 @@
 
 namespace zaveredo::auswertung {
 
+RecordTimes::RecordTimes(const RecordTimes& other)
+    : narrow_(other.narrow_),
+      wide_(other.wide_ ? std::make_unique<Wide>(*other.wide_) : nullptr),
+      count_(other.count_) {}
+
+RecordTimes& RecordTimes::operator=(const RecordTimes& other) {
+  if (this != &other) *this = RecordTimes(other);
+  return *this;
+}
+
 void RecordTimes::push_back(long long tenThousandths) {
   if (count_ == kPhaseCount) return;
   const bool fits =
       tenThousandths >= 0 && tenThousandths <= std::numeric_limits<std::uint32_t>::max();
-  if (wide_ || !fits) {
-    // A copy of the times may share the wide ones: they are replaced, never changed.
-    auto wide = std::make_shared<Wide>();
-    for (std::size_t phase = 0; phase < count_; ++phase) (*wide)[phase] = Ticks(phase);
-    (*wide)[count_] = tenThousandths;
-    wide_ = std::move(wide);
+  if (!wide_ && !fits) {
+    wide_ = std::make_unique<Wide>();
+    for (std::size_t phase = 0; phase < count_; ++phase) (*wide_)[phase] = narrow_[phase];
+  }
+  if (wide_) {
+    (*wide_)[count_] = tenThousandths;
   } else {
     narrow_[count_] = static_cast<std::uint32_t>(tenThousandths);
   }

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +25,13 @@ enum class RecordState {
 // million records must fit in memory; a record with a longer time keeps its times aside.
 class RecordTimes {
  public:
+  RecordTimes() = default;
+  // A copy has wide times of its own.
+  RecordTimes(const RecordTimes& other);
+  RecordTimes& operator=(const RecordTimes& other);
+  RecordTimes(RecordTimes&&) noexcept = default;
+  RecordTimes& operator=(RecordTimes&&) noexcept = default;
+
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   // Seconds of the phase.
@@ -40,7 +46,7 @@ class RecordTimes {
  private:
   using Wide = std::array<long long, kPhaseCount>;
   std::array<std::uint32_t, kPhaseCount> narrow_{};
-  std::shared_ptr<const Wide> wide_;  // once a time does not fit in 32 bits
+  std::unique_ptr<Wide> wide_;  // once a time does not fit in 32 bits
   std::uint8_t count_ = 0;
 };
 
@@ -49,18 +55,16 @@ class RecordTimes {
 std::shared_ptr<const std::string> NoFile();
 std::shared_ptr<const MachineDescription> NoDescription();
 
+// Fields ordered so that a record takes no padding: a million of them are held at once.
 struct Record {
-  int number = 0;                                      // 1-based over all files, in reading order
-  std::shared_ptr<const std::string> file = NoFile();  // as named on the command line
+  int number = 0;  // 1-based over all files, in reading order
   RecordState state = RecordState::kForeign;
-  std::string reason;              // why it is unreadable or foreign
-  std::vector<std::string> notes;  // what was recovered while reading it
+  std::shared_ptr<const std::string> file = NoFile();  // as named on the command line
+  std::string reason;                                  // why it is unreadable or foreign
+  std::vector<std::string> notes;                      // what was recovered while reading it
   // Never null; empty for a foreign record.
   std::shared_ptr<const MachineDescription> description = NoDescription();
   RecordTimes times;
 };
-
-// A deque: a million records are not moved as the collection grows.
-using Records = std::deque<Record>;
 
 }  // namespace zaveredo::auswertung

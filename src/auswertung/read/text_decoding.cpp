@@ -1,5 +1,8 @@
 #include "auswertung/read/text_decoding.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "platform/utf8.h"
 #include "platform/windows1252.h"
 
@@ -8,6 +11,15 @@ namespace zaveredo::auswertung {
 bool IsValidUtf8(std::string_view bytes) {
   char32_t value;
   while (!bytes.empty()) {
+    // Eight ASCII bytes at a time: a record is nearly all ASCII.
+    std::uint64_t eight;
+    if (bytes.size() >= sizeof eight) {
+      std::memcpy(&eight, bytes.data(), sizeof eight);
+      if ((eight & 0x8080808080808080u) == 0) {
+        bytes.remove_prefix(sizeof eight);
+        continue;
+      }
+    }
     if (static_cast<unsigned char>(bytes.front()) < 0x80) {  // ASCII, the most of every record
       bytes.remove_prefix(1);
       continue;
