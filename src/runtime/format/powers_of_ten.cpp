@@ -1,6 +1,7 @@
 #include "runtime/format/powers_of_ten.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "x87/instructions.h"
@@ -32,15 +33,7 @@ class Natural {
     for (; n > 0; --n) MultiplyBy(10u);
   }
 
-  constexpr int BitLength() const {
-    std::uint32_t top = words_[used_ - 1];
-    int bits = 0;
-    while (top != 0) {
-      ++bits;
-      top >>= 1;
-    }
-    return (used_ - 1) * 32 + bits;
-  }
+  constexpr int BitLength() const { return (used_ - 1) * 32 + std::bit_width(words_[used_ - 1]); }
 
   constexpr bool Bit(int i) const { return (words_[i / 32] >> (i % 32)) & 1u; }
 
