@@ -1,7 +1,5 @@
 #include "driver/description.h"
 
-#include <array>
-#include <functional>
 #include <string>
 
 #include "driver/record.h"
@@ -11,7 +9,7 @@
 #include "probe/processor.h"
 #include "probe/windows_name.h"
 #include "runtime/format/format_decimal.h"
-#include "runtime/format/integer_text.h"
+#include "runtime/format/format_text.h"
 
 namespace zaveredo {
 
@@ -20,38 +18,25 @@ namespace {
 constexpr int kClockRatePrecision = 4;
 constexpr int kClockRateDigits = 0;
 
-// Formatted as returned, without a narrower store first.
-std::string ClockRateText() {
-  return FormatDecimal(MeasureClockRate(), DecimalStyle::kFixed, kClockRatePrecision,
-                       kClockRateDigits, StartupSeparators());
-}
-
-std::string ProcessorCountText() {
-  return IntegerToText(GetProcessorCount());
-}
-
-struct DescriptionItem {
-  TextId label;
-  std::function<std::string()> obtain;
-};
-
 }  // namespace
 
 void DescribeMachine(TextStream& console, ResultsFile& results,
                      const PlatformVersionInfo& version) {
-  const std::array<DescriptionItem, 5> items = {{
-      {TextId::kVendorLabel, GetProcessorVendor},
-      {TextId::kNameLabel, GetProcessorName},
-      {TextId::kClockRateLabel, ClockRateText},
-      {TextId::kCountLabel, ProcessorCountText},
-      {TextId::kSystemLabel, [&version] { return GetWindowsName(version); }},
-  }};
-  for (const DescriptionItem& item : items) {
-    Print(console, {DriverText(item.label)});
-    std::string text = item.obtain();
+  auto describe = [&](TextId label, auto obtain) {
+    Print(console, {DriverText(label)});
+    std::string text = obtain();
     PrintLine(console, {text});
     WriteField(results, text);
-  }
+  };
+  describe(TextId::kVendorLabel, GetProcessorVendor);
+  describe(TextId::kNameLabel, GetProcessorName);
+  // Formatted as returned, without a narrower store first.
+  describe(TextId::kClockRateLabel, [] {
+    return FormatDecimal(MeasureClockRate(), DecimalStyle::kFixed, kClockRatePrecision,
+                         kClockRateDigits, StartupSeparators());
+  });
+  describe(TextId::kCountLabel, [] { return IntegerToText(GetProcessorCount()); });
+  describe(TextId::kSystemLabel, [&version] { return GetWindowsName(version); });
 }
 
 }  // namespace zaveredo

@@ -1,5 +1,6 @@
 // One phase pair: label, array sized, fill phase timed and reported, sort phase timed and
-// reported, array released.
+// reported, array released. Its console line after the label: "<fill time> sek | ",
+// " Sortieren :  ", then "<sort time> sek" and the line end.
 #pragma once
 
 #include "driver/pair_table.h"

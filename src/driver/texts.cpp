@@ -32,19 +32,16 @@ constexpr std::array<const char*, static_cast<int>(TextId::kCount)> kUtf8Texts =
 static_assert(std::find(kUtf8Texts.begin(), kUtf8Texts.end(), nullptr) == kUtf8Texts.end(),
               "one text per id");
 
-AnsiTexts& Texts() {
-  static AnsiTexts texts(kUtf8Texts);
-  return texts;
-}
+constinit AnsiTexts texts(kUtf8Texts);
 
 }  // namespace
 
 void LoadDriverTexts() {
-  Texts().Load();
+  texts.Load();
 }
 
 const std::string& DriverText(TextId id) {
-  return Texts()[static_cast<std::size_t>(id)];
+  return texts[static_cast<std::size_t>(id)];
 }
 
 }  // namespace zaveredo

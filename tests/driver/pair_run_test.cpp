@@ -79,7 +79,7 @@ class PairRunTest : public ::testing::Test {
   }
 
   void Run(int pairIndex, const Separators& separators) {
-    const PhasePair& pair = PhasePairs()[pairIndex];
+    const PhasePair& pair = kPhasePairs[pairIndex];
     sampledType = pair.type;
     RunPhasePair(
         pair, PairContext{{ScriptedClock, ScriptedMonotonic}, &console_, &results_, &separators});

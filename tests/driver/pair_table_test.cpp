@@ -10,7 +10,7 @@ namespace zaveredo {
 namespace {
 
 TEST(PairTableTest, WarmUpWithExtendedThenEveryTypeRecordedOnceInTypeOrder) {
-  const auto& pairs = PhasePairs();
+  const auto& pairs = kPhasePairs;
   EXPECT_EQ(pairs[0].type, ElementType::kExtended);
   EXPECT_FALSE(pairs[0].recorded);
   for (int i = 1; i < kPhasePairCount; ++i) {
@@ -22,7 +22,7 @@ TEST(PairTableTest, WarmUpWithExtendedThenEveryTypeRecordedOnceInTypeOrder) {
 TEST(PairTableTest, GroupsEndAfterTheWarmUpCurrencyAndInt64) {
   std::set<int> ends;
   for (int i = 0; i < kPhasePairCount; ++i)
-    if (PhasePairs()[i].emptyLineAfter) ends.insert(i);
+    if (kPhasePairs[i].emptyLineAfter) ends.insert(i);
   EXPECT_EQ(ends, (std::set<int>{0, 6, 16}));
 }
 

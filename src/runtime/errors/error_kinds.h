@@ -40,7 +40,6 @@ enum class ErrorKind : std::uint8_t {
 struct ErrorKindRow {
   ErrorKind kind;
   const char* name;  // as the report prints it
-  ErrorKind parent;  // in the kind tree; the root is its own parent
   // Shown by the fallback line and the exit code without the machinery. An I/O error shows its
   // own code instead.
   std::uint32_t runErrorNumber;
@@ -58,52 +57,52 @@ namespace p = platform;
 
 // clang-format off
 inline constexpr ErrorKindRow kRows[] = {
-    // kind, name, parent, run-error number; message; fault codes
-    {Exception,          "Exception",          Exception,      217, "", {}},
-    {EExternal,          "EExternal",          Exception,      217, "", {}},
-    {EIntError,          "EIntError",          EExternal,      217, "", {}},
-    {ERangeError,        "ERangeError",        EIntError,      201,
+    // kind, name, run-error number; message; fault codes
+    {Exception,          "Exception",          217, "", {}},
+    {EExternal,          "EExternal",          217, "", {}},
+    {EIntError,          "EIntError",          217, "", {}},
+    {ERangeError,        "ERangeError",        201,
      "Fehler bei Bereichsprüfung",    {p::kExceptionArrayBoundsExceeded}},
-    {EIntOverflow,       "EIntOverflow",       EIntError,      215,
+    {EIntOverflow,       "EIntOverflow",       215,
      "Integerüberlauf",               {p::kExceptionIntOverflow}},
-    {EDivByZero,         "EDivByZero",         EIntError,      200,
+    {EDivByZero,         "EDivByZero",         200,
      "Division durch Null",           {p::kExceptionIntDivideByZero}},
-    {EMathError,         "EMathError",         EExternal,      217, "", {}},
-    {EInvalidOp,         "EInvalidOp",         EMathError,     207,
+    {EMathError,         "EMathError",         217, "", {}},
+    {EInvalidOp,         "EInvalidOp",         207,
      "Ungültige Gleitkommaoperation", {p::kExceptionFltInexactResult,
                                        p::kExceptionFltInvalidOperation,
                                        p::kExceptionFltStackCheck}},
-    {EZeroDivide,        "EZeroDivide",        EMathError,     200,
+    {EZeroDivide,        "EZeroDivide",        200,
      "Gleitkommadivision durch Null", {p::kExceptionFltDivideByZero}},
-    {EOverflow,          "EOverflow",          EMathError,     205,
+    {EOverflow,          "EOverflow",          205,
      "Gleitkommaüberlauf",            {p::kExceptionFltOverflow}},
-    {EUnderflow,         "EUnderflow",         EMathError,     206,
+    {EUnderflow,         "EUnderflow",         206,
      "Gleitkommaunterlauf",           {p::kExceptionFltDenormalOperand,
                                        p::kExceptionFltUnderflow}},
     // Fault address, module, "Lesen" or "Schreiben", accessed address.
-    {EAccessViolation,   "EAccessViolation",   EExternal,      216,
+    {EAccessViolation,   "EAccessViolation",   216,
      "Zugriffsverletzung bei Adresse %p in Modul '%s'. %s von Adresse %p",
                                       {p::kExceptionAccessViolation}},
-    {EStackOverflow,     "EStackOverflow",     EExternal,      202,
+    {EStackOverflow,     "EStackOverflow",     202,
      "Stack-Überlauf",                {p::kExceptionStackOverflow}},
-    {EPrivilege,         "EPrivilege",         EExternal,      218,
+    {EPrivilege,         "EPrivilege",         218,
      "Privilegierte Anweisung",       {p::kExceptionPrivInstruction}},
-    {EControlC,          "EControlC",          EExternal,      217,
+    {EControlC,          "EControlC",          217,
      "Strg+C gedrückt",               {p::kStatusControlCExit}},
-    {EExternalException, "EExternalException", EExternal,      255,
+    {EExternalException, "EExternalException", 255,
      "Externe Exception %x",          {}},
-    {EHeapException,     "EHeapException",     Exception,      217, "", {}},
-    {EOutOfMemory,       "EOutOfMemory",       EHeapException, 203,
+    {EHeapException,     "EHeapException",     217, "", {}},
+    {EOutOfMemory,       "EOutOfMemory",       203,
      "Zu wenig Arbeitsspeicher",      {}},
-    {EInvalidPointer,    "EInvalidPointer",    EHeapException, 204,
+    {EInvalidPointer,    "EInvalidPointer",    204,
      "Ungültige Zeigeroperation",     {}},
     // The format for the I/O codes without a text of their own (messages.cpp).
-    {EInOutError,        "EInOutError",        Exception,      0,
+    {EInOutError,        "EInOutError",        0,
      "E/A-Fehler %d",                 {}},
     // Raised with the registry reader's own messages.
-    {ERegistryException, "ERegistryException", Exception,      217, "", {}},
+    {ERegistryException, "ERegistryException", 217, "", {}},
     // The program raises it only for a time of day that cannot be encoded.
-    {EConvertError,      "EConvertError",      Exception,      217,
+    {EConvertError,      "EConvertError",      217,
      "Ungültiges Argument zum Codieren der Uhrzeit", {}},
 };
 // clang-format on
@@ -132,12 +131,6 @@ constexpr ErrorKind KindOfFault(std::uint32_t code) {
     for (std::uint32_t faultCode : row.faultCodes)
       if (faultCode != 0 && faultCode == code) return row.kind;
   return ErrorKind::EExternalException;
-}
-
-// Whether the kind is the ancestor or lies below it in the kind tree.
-constexpr bool IsKindOf(ErrorKind kind, ErrorKind ancestor) {
-  while (kind != ancestor && kind != ErrorKind::Exception) kind = RowOf(kind).parent;
-  return kind == ancestor;
 }
 
 }  // namespace zaveredo

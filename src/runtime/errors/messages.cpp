@@ -43,28 +43,25 @@ constexpr auto kAllTexts = [] {
   return all;
 }();
 
-AnsiTexts& Texts() {
-  static AnsiTexts texts(kAllTexts);
-  return texts;
-}
+constinit AnsiTexts texts(kAllTexts);
 
 }  // namespace
 
 void LoadMessages() {
-  Texts().Load();
+  texts.Load();
 }
 
 const std::string& KindMessage(ErrorKind kind) {
-  return Texts()[static_cast<std::size_t>(kind)];
+  return texts[static_cast<std::size_t>(kind)];
 }
 
 const std::string& MessageText(MessageId id) {
-  return Texts()[kFirstText + static_cast<std::size_t>(id)];
+  return texts[kFirstText + static_cast<std::size_t>(id)];
 }
 
 const std::string& IoMessage(std::int32_t code) {
   for (std::size_t i = 0; i < std::size(kIoTexts); ++i)
-    if (kIoTexts[i].code == code) return Texts()[kFirstIoText + i];
+    if (kIoTexts[i].code == code) return texts[kFirstIoText + i];
   return KindMessage(ErrorKind::EInOutError);
 }
 

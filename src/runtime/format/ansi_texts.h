@@ -11,7 +11,7 @@ namespace zaveredo {
 
 class AnsiTexts {
  public:
-  explicit AnsiTexts(std::span<const char* const> utf8) : utf8_(utf8) {}
+  constexpr explicit AnsiTexts(std::span<const char* const> utf8) : utf8_(utf8) {}
 
   // Converts every text; later calls do nothing.
   void Load();

@@ -16,15 +16,19 @@ void FixedText::AppendChar(char c) {
   Append(std::string_view(&c, 1));
 }
 
-void FixedText::AppendHex(std::uint64_t value, int minDigits) {
-  char digits[16];
+void FixedText::AppendDigits(std::uint64_t value, unsigned base, int minDigits) {
+  char digits[64];
   int n = 0;
   do {
-    digits[n++] = "0123456789ABCDEF"[value & 0xF];
-    value >>= 4;
+    digits[n++] = "0123456789ABCDEF"[value % base];
+    value /= base;
   } while (value != 0);
   for (int i = n; i < minDigits; ++i) AppendChar('0');
   while (n > 0) AppendChar(digits[--n]);
+}
+
+void FixedText::AppendHex(std::uint64_t value, int minDigits) {
+  AppendDigits(value, 16, minDigits);
 }
 
 void FixedText::AppendDecimal(std::int64_t value) {
@@ -34,13 +38,7 @@ void FixedText::AppendDecimal(std::int64_t value) {
     AppendChar('-');
     magnitude = 0 - magnitude;
   }
-  char digits[20];
-  int n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  while (n > 0) AppendChar(digits[--n]);
+  AppendDigits(magnitude, 10, 0);
 }
 
 void FormatText(FixedText& out, std::string_view format, std::initializer_list<FormatArg> args) {
@@ -70,6 +68,12 @@ void FormatText(FixedText& out, std::string_view format, std::initializer_list<F
     }
     ++next;
   }
+}
+
+std::string IntegerToText(std::int32_t value) {
+  FixedText text;
+  text.AppendDecimal(value);
+  return std::string(text.View());
 }
 
 }  // namespace zaveredo

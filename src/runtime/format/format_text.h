@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace zaveredo {
@@ -24,6 +25,8 @@ class FixedText {
   const char* CString() const { return text_; }
 
  private:
+  void AppendDigits(std::uint64_t value, unsigned base, int minDigits);
+
   char text_[kCapacity] = {};
   std::size_t length_ = 0;
 };
@@ -50,5 +53,9 @@ struct FormatArg {
 };
 
 void FormatText(FixedText& out, std::string_view format, std::initializer_list<FormatArg> args);
+
+// Plain decimal text of a 32-bit integer, independent of the locale: shortest digits, "-" before
+// negatives, no separators or padding; -2147483648 in full.
+std::string IntegerToText(std::int32_t value);
 
 }  // namespace zaveredo

@@ -1,6 +1,7 @@
 #include "runtime/format/powers_of_ten.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "x87/instructions.h"
@@ -9,10 +10,9 @@ namespace zaveredo {
 
 namespace {
 
-constexpr int kLargestPower = 512 * (kLargePowerCount - 1);
-constexpr int kWordCount = kLargestPower * 10 / 3 / 32 + 2;  // 10^n < 2^(10n/3)
+constexpr int kWordCount = kScaleLimit * 10 / 3 / 32 + 2;  // 10^n < 2^(10n/3)
 
-// A natural number wide enough for 10^4608, for building the table at compile time.
+// A natural number wide enough for 10^5120, for building the tables at compile time.
 class Natural {
  public:
   constexpr explicit Natural(std::uint32_t value) { words_[0] = value; }
@@ -27,15 +27,13 @@ class Natural {
     if (carry != 0) words_[used_++] = static_cast<std::uint32_t>(carry);
   }
 
-  constexpr int BitLength() const {
-    std::uint32_t top = words_[used_ - 1];
-    int bits = 0;
-    while (top != 0) {
-      ++bits;
-      top >>= 1;
-    }
-    return (used_ - 1) * 32 + bits;
+  // Steps of 10^9 where possible keep the compile-time work small.
+  constexpr void MultiplyByPowerOfTen(int n) {
+    for (; n >= 9; n -= 9) MultiplyBy(1000000000u);
+    for (; n > 0; --n) MultiplyBy(10u);
   }
+
+  constexpr int BitLength() const { return (used_ - 1) * 32 + std::bit_width(words_[used_ - 1]); }
 
   constexpr bool Bit(int i) const { return (words_[i / 32] >> (i % 32)) & 1u; }
 
@@ -74,39 +72,21 @@ constexpr long double RoundToExtended(const Natural& n) {
   return value;
 }
 
-struct PowerTables {
-  std::array<long double, kUnitPowerCount> unit{};
-  std::array<long double, kBlockPowerCount> block{};
-  std::array<long double, kLargePowerCount> large{};
-};
-
-constexpr PowerTables BuildPowerTables() {
-  PowerTables tables;
+// 10^0, 10^step, 10^(2 step), ...
+template <std::size_t kCount>
+constexpr std::array<long double, kCount> PowersOfTen(int step) {
+  std::array<long double, kCount> powers{};
   Natural power(1);
-  int n = 0;
-  // Steps of 10^9 where possible keep the compile-time work small.
-  auto advanceTo = [&](int target) {
-    for (; target - n >= 9; n += 9) power.MultiplyBy(1000000000u);
-    for (; n < target; ++n) power.MultiplyBy(10u);
-  };
-  for (int i = 0; i < kUnitPowerCount; ++i) {
-    advanceTo(i);
-    tables.unit[i] = RoundToExtended(power);
+  for (long double& entry : powers) {
+    entry = RoundToExtended(power);
+    power.MultiplyByPowerOfTen(step);
   }
-  for (int j = 1; j < kBlockPowerCount; ++j) {
-    advanceTo(32 * j);
-    tables.block[j] = RoundToExtended(power);
-  }
-  for (int j = 1; j < kLargePowerCount; ++j) {
-    advanceTo(512 * j);
-    tables.large[j] = RoundToExtended(power);
-  }
-  tables.block[0] = tables.unit[0];
-  tables.large[0] = tables.unit[0];
-  return tables;
+  return powers;
 }
 
-constexpr PowerTables kPowers = BuildPowerTables();
+constexpr auto kUnitPowers = PowersOfTen<32>(1);     // 10^0 .. 10^31
+constexpr auto kBlockPowers = PowersOfTen<16>(32);   // 10^0, 10^32 .. 10^480
+constexpr auto kLargePowers = PowersOfTen<10>(512);  // 10^0, 10^512 .. 10^4608
 
 long double ApplyFactor(long double x, long double factor, bool multiply) {
   if (factor == 1.0L) return x;  // an exact identity step
@@ -115,16 +95,6 @@ long double ApplyFactor(long double x, long double factor, bool multiply) {
 
 }  // namespace
 
-long double UnitPowerOfTen(int i) {
-  return kPowers.unit[i];
-}
-long double BlockPowerOfTen(int j) {
-  return kPowers.block[j];
-}
-long double LargePowerOfTen(int j) {
-  return kPowers.large[j];
-}
-
 long double ScaleByPowerOfTen(long double x, int exponent) {
   bool multiply = exponent >= 0;
   int k = multiply ? exponent : -exponent;
@@ -132,9 +102,9 @@ long double ScaleByPowerOfTen(long double x, int exponent) {
     if (!multiply) return 0.0L;
     return x < 0 ? -__builtin_huge_vall() : __builtin_huge_vall();
   }
-  x = ApplyFactor(x, kPowers.unit[k % 32], multiply);
-  x = ApplyFactor(x, kPowers.block[(k / 32) % 16], multiply);
-  return ApplyFactor(x, kPowers.large[k / 512], multiply);
+  x = ApplyFactor(x, kUnitPowers[k % 32], multiply);
+  x = ApplyFactor(x, kBlockPowers[(k / 32) % 16], multiply);
+  return ApplyFactor(x, kLargePowers[k / 512], multiply);
 }
 
 }  // namespace zaveredo

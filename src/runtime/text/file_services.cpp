@@ -14,8 +14,13 @@ void LeaveQueryFailurePending(std::uint32_t code) {
   text_stream::SetIoResult(code != 0 ? static_cast<std::int32_t>(code) : kQueryFailedUnsaid);
 }
 
-bool NoSuchEntry(std::uint32_t code) {
-  return code == platform::kErrorFileNotFound || code == platform::kErrorPathNotFound;
+// A search that found no entry: false. Unless it failed by finding no such file or path, the
+// answer is unknown and its code becomes the pending I/O result.
+bool NotFound() {
+  std::uint32_t code = platform::GetLastError();
+  if (code != platform::kErrorFileNotFound && code != platform::kErrorPathNotFound)
+    LeaveQueryFailurePending(code);
+  return false;
 }
 
 }  // namespace
@@ -27,9 +32,7 @@ bool NoSuchEntry(std::uint32_t code) {
 bool FileIsPresent(const char* path) {
   bool isDirectory = false;
   if (platform::FindFirstFile(path, &isDirectory)) return !isDirectory;
-  std::uint32_t code = platform::GetLastError();
-  if (!NoSuchEntry(code)) LeaveQueryFailurePending(code);
-  return false;
+  return NotFound();
 }
 
 bool NameLeadsToStream(const char* path, const TextStream& stream) {
@@ -40,9 +43,7 @@ bool NameLeadsToStream(const char* path, const TextStream& stream) {
     return false;
   }
   if (platform::GetFileIdOfName(path, &named)) return named == open;
-  std::uint32_t code = platform::GetLastError();
-  if (!NoSuchEntry(code)) LeaveQueryFailurePending(code);
-  return false;
+  return NotFound();
 }
 
 }  // namespace zaveredo

@@ -79,8 +79,7 @@ void ResetTextStream(TextStream& stream) {
 }
 
 void CloseTextStream(TextStream& stream) {
-  if (stream.mode != StreamMode::kInput && stream.mode != StreamMode::kOutput &&
-      stream.mode != StreamMode::kInOut) {
+  if (stream.mode == StreamMode::kClosed || !IsValidMode(stream.mode)) {
     if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
     return;
   }

@@ -9,6 +9,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "runtime/format/powers_of_ten.h"
 #include "tests/runtime/format/decimal_model.h"
@@ -54,17 +55,17 @@ long double RandomNormal(std::mt19937_64& random, int low, int high, bool allowN
   return FromFields(allowNegative && (random() & 1), exponent(random) + 16383, significand);
 }
 
-TEST_F(DecimalDigitsTest, PowerTablesHoldTheCorrectlyRoundedPowers) {
-  for (int i = 0; i < kUnitPowerCount; ++i)
-    EXPECT_TRUE(model::SameMagnitude(ModelPowerOfTen(i), UnitPowerOfTen(i))) << "10^" << i;
-  for (int j = 0; j < kBlockPowerCount; ++j)
-    EXPECT_TRUE(model::SameMagnitude(ModelPowerOfTen(32 * j), BlockPowerOfTen(j)))
-        << "10^" << 32 * j;
-  for (int j = 0; j < kLargePowerCount; ++j)
-    EXPECT_TRUE(model::SameMagnitude(ModelPowerOfTen(512 * j), LargePowerOfTen(j)))
-        << "10^" << 512 * j;
+// Scaling 1 takes a single rounded factor, the table's entry, for every n below 32, every
+// multiple of 32 below 512 and every multiple of 512.
+TEST_F(DecimalDigitsTest, ScalingOneGivesTheCorrectlyRoundedPowers) {
+  std::vector<int> exponents;
+  for (int n = 0; n < 32; ++n) exponents.push_back(n);
+  for (int n = 32; n < 512; n += 32) exponents.push_back(n);
+  for (int n = 512; n < kScaleLimit; n += 512) exponents.push_back(n);
+  for (int n : exponents)
+    EXPECT_TRUE(model::SameMagnitude(ModelPowerOfTen(n), ScaleByPowerOfTen(1.0L, n))) << "10^" << n;
   // 10^27 is the last power that is held exactly; 10^28 needs 65 bits.
-  EXPECT_EQ(UnitPowerOfTen(27), 1e27L);
+  EXPECT_EQ(ScaleByPowerOfTen(1.0L, 27), 1e27L);
   EXPECT_EQ(Natural::PowerOfTen(27).BitLength() - 27, 63);
 }
 

@@ -1,4 +1,4 @@
-#include "runtime/format/integer_text.h"
+#include "runtime/format/format_text.h"
 
 #include <gtest/gtest.h>
 
