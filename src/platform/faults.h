@@ -36,9 +36,8 @@ struct FaultInfo {
 using FaultHandler = void (*)(const FaultInfo& fault);
 
 // Installs the handler for faults outside any guarded region (an alternate stack lets it run
-// after a stack overflow too). RemoveFaultHandler restores the platform's default handling.
+// after a stack overflow too), for the rest of the process.
 void InstallFaultHandler(FaultHandler handler);
-void RemoveFaultHandler();
 
 // Runs body(context). Returns true when it completed; false when a processor fault interrupted
 // it, with *fault describing the fault. After a fault nothing of body's frames is unwound, so

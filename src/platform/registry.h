@@ -16,7 +16,6 @@ inline constexpr std::uint32_t kKeyRead = 0x20019u;
 inline constexpr std::uint32_t kRegNone = 0;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
-inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 
 inline constexpr long kErrorSuccess = 0;

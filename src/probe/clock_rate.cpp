@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/cpu.h"
 #include "platform/scheduling.h"
 #include "probe/clock_rate_hooks.h"
 #include "runtime/errors/checked.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr std::uint32_t kSettlingSleep = 10;    // ms before the first reading
 constexpr std::uint32_t kMeasuringSleep = 500;  // ms between the readings
 constexpr float kTicksPerMhz = 500000.0f;       // 1000 ticks per ms for each MHz, over 500 ms
+
+ClockRateHooks hooks = {platform::ReadTimeStampCounter, platform::Sleep};
 
 // Filled step by step; the guards leave it by a jump, so it lives outside their bodies.
 struct Measurement {
@@ -43,7 +46,6 @@ long double ExactExtended(std::uint64_t count) {
 
 void CountTicks(void* context) {
   auto* measurement = static_cast<Measurement*>(context);
-  ClockRateHooks hooks = CurrentClockRateHooks();
   hooks.sleep(kSettlingSleep);
   std::uint64_t start = hooks.readCounter();
   hooks.sleep(kMeasuringSleep);
@@ -68,6 +70,14 @@ void Measure(void* context) {
 }
 
 }  // namespace
+
+ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks replacement) {
+  ClockRateHooks previous = hooks;
+  hooks.readCounter =
+      replacement.readCounter ? replacement.readCounter : platform::ReadTimeStampCounter;
+  hooks.sleep = replacement.sleep ? replacement.sleep : platform::Sleep;
+  return previous;
+}
 
 long double MeasureClockRate() {
   Measurement measurement;

@@ -11,10 +11,8 @@ struct ClockRateHooks {
   void (*sleep)(std::uint32_t milliseconds);
 };
 
-// The hooks in use: the time-stamp counter and the platform's Sleep unless replaced.
-ClockRateHooks CurrentClockRateHooks();
-
-// Replaces the hooks; a null member keeps the platform's own. Returns the previous ones.
+// Replaces the hooks (the time-stamp counter and the platform's Sleep unless replaced); a null
+// member keeps the platform's own. Returns the previous ones. Defined with the measurement.
 ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks hooks);
 
 }  // namespace zaveredo

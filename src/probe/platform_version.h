@@ -16,7 +16,7 @@ struct PlatformVersionInfo {
 };
 
 // The record a successful version query gives: the service pack up to its first NUL, at most
-// 128 characters.
+// 128 characters. Defined with the query, its one user.
 PlatformVersionInfo PlatformVersionFrom(const platform::OsVersionInfo& info);
 
 }  // namespace zaveredo

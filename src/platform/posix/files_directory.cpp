@@ -8,7 +8,6 @@
 
 #include "platform/files.h"
 #include "platform/posix/last_error.h"
-#include "platform/posix/stat_name.h"
 
 namespace zaveredo::platform {
 namespace {
@@ -65,12 +64,10 @@ std::string GetCurrentDirectory(bool* removed) {
 // No wildcards: the program asks only for plain names.
 bool FindFirstFile(const char* path, bool* isDirectory) {
   struct stat info;
-  if (!posix::StatName(path, &info)) {
-    *isDirectory = false;
-    return false;
-  }
-  *isDirectory = S_ISDIR(info.st_mode);
-  return true;
+  bool found = ::stat(path, &info) == 0;
+  if (!found) posix::SetLastErrorFromErrno(errno);
+  *isDirectory = found && S_ISDIR(info.st_mode);
+  return found;
 }
 
 }  // namespace zaveredo::platform

@@ -54,7 +54,6 @@ std::uint32_t Win32CodeOfErrno(int errnoValue) {
       {EDQUOT, kErrorDiskFull},
       {EPIPE, kErrorNoData},
       {ENOMEM, kErrorNotEnoughMemory},
-      {EEXIST, kErrorFileExists},
       {EINVAL, kErrorInvalidParameter},
       {ESPIPE, kErrorInvalidFunction},
       {ENAMETOOLONG, kErrorFilenameExcedRange},

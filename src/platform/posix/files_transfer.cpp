@@ -109,10 +109,6 @@ bool GetFileSizeEx(Handle handle, std::int64_t* size) {
 
 bool SetFilePointerEx(Handle handle, std::int64_t distance, std::uint32_t method,
                       std::int64_t* position) {
-  if (method > kFileEnd) {
-    posix::SetLastError(posix::kErrorInvalidParameter);
-    return false;
-  }
   int whence = method == kFileBegin ? SEEK_SET : method == kFileCurrent ? SEEK_CUR : SEEK_END;
   off_t reached = ::lseek(Fd(handle), static_cast<off_t>(distance), whence);
   if (reached < 0) {

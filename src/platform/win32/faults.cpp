@@ -26,8 +26,7 @@ namespace {
 
 struct Guard {
   std::jmp_buf start;
-  FaultInfo fault;
-  FaultInfo* report;
+  FaultInfo* fault;
   x87::ControlWord controlWord = x87::kRunControlWord;
   Guard* outer;
 };
@@ -125,7 +124,8 @@ LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
   DWORD code = pointers->ExceptionRecord->ExceptionCode;
   if (!win32::IsProcessorFault(code) || handlerRunning) return EXCEPTION_CONTINUE_SEARCH;
   if (activeGuard != nullptr) {
-    activeGuard->fault = win32::DescribeFault(*pointers->ExceptionRecord, *pointers->ContextRecord);
+    *activeGuard->fault =
+        win32::DescribeFault(*pointers->ExceptionRecord, *pointers->ContextRecord);
     win32::RedirectContext(pointers->ContextRecord, JumpToGuardStart, FaultStackTop());
     return EXCEPTION_CONTINUE_EXECUTION;
   }
@@ -153,8 +153,7 @@ void EnsureVectoredHandler() {
 }
 
 bool IsTakenFault(const FaultInfo& fault) {
-  return fault.code == takenFault.code && fault.address == takenFault.address &&
-         takenRecord.ExceptionCode == fault.code;
+  return fault.code == takenFault.code && fault.address == takenFault.address;
 }
 
 }  // namespace
@@ -167,17 +166,10 @@ void InstallFaultHandler(FaultHandler handler) {
   handlerRunning = false;
 }
 
-void RemoveFaultHandler() {
-  if (installedHandler == nullptr) return;
-  ::SetUnhandledExceptionFilter(previousFilter);
-  previousFilter = nullptr;
-  installedHandler = nullptr;
-}
-
 bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
   EnsureVectoredHandler();
   Guard guard;
-  guard.report = fault;
+  guard.fault = fault;
   guard.controlWord = x87::ControlWordInForce();
   guard.outer = activeGuard;
   activeGuard = &guard;
@@ -186,8 +178,7 @@ bool RunFaultGuarded(void (*body)(void*), void* context, FaultInfo* fault) {
     x87::ResetFpu(guard.controlWord);
     // The overflow used up the stack's guard page; without a new one the next overflow would
     // end the process unannounced.
-    if (guard.fault.code == kExceptionStackOverflow) _resetstkoflw();
-    if (guard.report != nullptr) *guard.report = guard.fault;
+    if (guard.fault->code == kExceptionStackOverflow) _resetstkoflw();
     return false;
   }
   try {

@@ -1,7 +1,6 @@
 // Files and console handles: the Win32 calls themselves.
 #include "platform/files.h"
 
-#include "platform/win32/console_read.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/windows_api.h"
 
@@ -9,6 +8,38 @@ namespace zaveredo::platform {
 
 using win32::FromHandle;
 using win32::ToHandle;
+
+namespace {
+
+constexpr char kCtrlZ = 0x1A;
+// Far longer than the system takes to start the handler's thread, even on a busy machine.
+constexpr DWORD kHandlerWaitMs = 5000;
+
+// ReadFile on a console handle whose mode is given: a line read through ReadConsoleA, where a
+// line that begins with Ctrl-Z is the end of the input (0 bytes, success).
+// Ctrl-C or Ctrl-Break ends the read with no characters while the system's default handler,
+// on a thread of its own, ends the process. The read may return first; it then waits for that
+// handler rather than let the program take the empty read for the end of its input and go on.
+// Only if the process outlives the wait (Ctrl-C is ignored in it) does the read return so.
+BOOL ReadConsoleLine(HANDLE console, DWORD mode, void* buffer, DWORD count, DWORD* read) {
+  *read = 0;
+  DWORD chars = 0;
+  BOOL ok = ::ReadConsoleA(console, buffer, count, &chars, nullptr);
+  DWORD error = ok ? ERROR_SUCCESS : ::GetLastError();
+  // Without processed input Ctrl-C is an ordinary character and no read comes back empty.
+  bool processed = (mode & ENABLE_PROCESSED_INPUT) != 0;
+  bool interrupted = ok ? chars == 0 : error == ERROR_OPERATION_ABORTED;
+  if (processed && count != 0 && interrupted) {
+    ::Sleep(kHandlerWaitMs);
+    ::SetLastError(error);
+  }
+  if (!ok) return FALSE;
+  if (processed && chars > 0 && static_cast<const char*>(buffer)[0] == kCtrlZ) chars = 0;
+  *read = chars;
+  return TRUE;
+}
+
+}  // namespace
 
 std::uint32_t GetLastError() {
   return ::GetLastError();
@@ -31,7 +62,7 @@ bool ReadFile(Handle handle, void* buffer, std::uint32_t count, std::uint32_t* r
   DWORD done = 0;
   DWORD mode = 0;
   BOOL ok = ::GetConsoleMode(ToHandle(handle), &mode)
-                ? win32::ReadConsoleLine(ToHandle(handle), mode, buffer, count, &done)
+                ? ReadConsoleLine(ToHandle(handle), mode, buffer, count, &done)
                 : ::ReadFile(ToHandle(handle), buffer, count, &done, nullptr);
   *read = done;
   return ok != FALSE;

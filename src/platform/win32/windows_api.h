@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#undef AnsiToOem
 #undef CreateFile
 #undef FindFirstFile
 #undef GetCurrentDirectory

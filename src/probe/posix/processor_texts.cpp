@@ -9,12 +9,9 @@ std::string GetProcessorVendor() {
   return platform::CpuidVendor();
 }
 
+// The brand stays empty on a processor without a brand string.
 std::string GetProcessorName() {
-  std::string brand;  // stays empty on a processor without a brand string
-  platform::CpuidBrand(&brand);
-  return brand + "/" +
-         platform::ProcessorIdentifier(platform::CpuidVendor(), platform::CpuidSignature(),
-                                       platform::CpuidLongMode());
+  return platform::CpuidBrand() + "/" + platform::CpuidIdentifier();
 }
 
 }  // namespace zaveredo

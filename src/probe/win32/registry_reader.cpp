@@ -15,15 +15,6 @@ constexpr const char* kWrongTypeText = "Ungültiger Datentyp für '";
               __builtin_return_address(0));
 }
 
-// A failed query counts as size -1, so it reads as the empty text like a missing value.
-std::int32_t QueryDataSize(platform::HKey key, const std::string& name) {
-  std::uint32_t size = 0;
-  if (platform::RegQueryValueEx(key, name.c_str(), nullptr, nullptr, &size) !=
-      platform::kErrorSuccess)
-    return -1;
-  return static_cast<std::int32_t>(size);
-}
-
 }  // namespace
 
 RegistryReader::~RegistryReader() {
@@ -47,14 +38,17 @@ bool RegistryReader::OpenKey(const std::string& path) {
 }
 
 std::string RegistryReader::ReadString(const std::string& name) {
-  std::int32_t size = QueryDataSize(current_, name);
-  if (size <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(size), '\0');
+  // A failed size query reads as the empty text, like a missing value.
+  std::uint32_t size = 0;
+  if (platform::RegQueryValueEx(current_, name.c_str(), nullptr, nullptr, &size) !=
+          platform::kErrorSuccess ||
+      size == 0)
+    return std::string();
+  std::string text(size, '\0');
   std::uint32_t type = platform::kRegNone;
-  std::uint32_t length = static_cast<std::uint32_t>(size);
   if (platform::RegQueryValueEx(current_, name.c_str(), &type,
                                 reinterpret_cast<std::uint8_t*>(text.data()),
-                                &length) != platform::kErrorSuccess)
+                                &size) != platform::kErrorSuccess)
     RaiseRegistryError(kReadFailedText, name);
   if (type != platform::kRegSz && type != platform::kRegExpandSz)
     RaiseRegistryError(kWrongTypeText, name);

@@ -33,8 +33,6 @@ TEST(SchedulingTest, RealTimeWithTimeCriticalThreadAndBackAgain) {
   EXPECT_EQ(GetPriorityClass(), kRealtimePriorityClass);
   EXPECT_TRUE(SetThreadPriority(kThreadPriorityTimeCritical));
   EXPECT_EQ(GetThreadPriority(), kThreadPriorityTimeCritical);
-  EXPECT_TRUE(SetThreadPriority(1));
-  EXPECT_EQ(GetThreadPriority(), 1);
   EXPECT_TRUE(SetThreadPriority(threadPriority));
   EXPECT_TRUE(SetPriorityClass(priorityClass));
   EXPECT_EQ(GetPriorityClass(), priorityClass);
