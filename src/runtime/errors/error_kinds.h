@@ -40,6 +40,7 @@ enum class ErrorKind : std::uint8_t {
 struct ErrorKindRow {
   ErrorKind kind;
   const char* name;  // as the report prints it
+  ErrorKind parent;  // in the kind tree; the root is its own parent
   // Shown by the fallback line and the exit code without the machinery. An I/O error shows its
   // own code instead.
   std::uint32_t runErrorNumber;
@@ -57,52 +58,52 @@ namespace p = platform;
 
 // clang-format off
 inline constexpr ErrorKindRow kRows[] = {
-    // kind, name, run-error number; message; fault codes
-    {Exception,          "Exception",          217, "", {}},
-    {EExternal,          "EExternal",          217, "", {}},
-    {EIntError,          "EIntError",          217, "", {}},
-    {ERangeError,        "ERangeError",        201,
+    // kind, name, parent, run-error number; message; fault codes
+    {Exception,          "Exception",          Exception,      217, "", {}},
+    {EExternal,          "EExternal",          Exception,      217, "", {}},
+    {EIntError,          "EIntError",          EExternal,      217, "", {}},
+    {ERangeError,        "ERangeError",        EIntError,      201,
      "Fehler bei Bereichsprüfung",    {p::kExceptionArrayBoundsExceeded}},
-    {EIntOverflow,       "EIntOverflow",       215,
+    {EIntOverflow,       "EIntOverflow",       EIntError,      215,
      "Integerüberlauf",               {p::kExceptionIntOverflow}},
-    {EDivByZero,         "EDivByZero",         200,
+    {EDivByZero,         "EDivByZero",         EIntError,      200,
      "Division durch Null",           {p::kExceptionIntDivideByZero}},
-    {EMathError,         "EMathError",         217, "", {}},
-    {EInvalidOp,         "EInvalidOp",         207,
+    {EMathError,         "EMathError",         EExternal,      217, "", {}},
+    {EInvalidOp,         "EInvalidOp",         EMathError,     207,
      "Ungültige Gleitkommaoperation", {p::kExceptionFltInexactResult,
                                        p::kExceptionFltInvalidOperation,
                                        p::kExceptionFltStackCheck}},
-    {EZeroDivide,        "EZeroDivide",        200,
+    {EZeroDivide,        "EZeroDivide",        EMathError,     200,
      "Gleitkommadivision durch Null", {p::kExceptionFltDivideByZero}},
-    {EOverflow,          "EOverflow",          205,
+    {EOverflow,          "EOverflow",          EMathError,     205,
      "Gleitkommaüberlauf",            {p::kExceptionFltOverflow}},
-    {EUnderflow,         "EUnderflow",         206,
+    {EUnderflow,         "EUnderflow",         EMathError,     206,
      "Gleitkommaunterlauf",           {p::kExceptionFltDenormalOperand,
                                        p::kExceptionFltUnderflow}},
     // Fault address, module, "Lesen" or "Schreiben", accessed address.
-    {EAccessViolation,   "EAccessViolation",   216,
+    {EAccessViolation,   "EAccessViolation",   EExternal,      216,
      "Zugriffsverletzung bei Adresse %p in Modul '%s'. %s von Adresse %p",
                                       {p::kExceptionAccessViolation}},
-    {EStackOverflow,     "EStackOverflow",     202,
+    {EStackOverflow,     "EStackOverflow",     EExternal,      202,
      "Stack-Überlauf",                {p::kExceptionStackOverflow}},
-    {EPrivilege,         "EPrivilege",         218,
+    {EPrivilege,         "EPrivilege",         EExternal,      218,
      "Privilegierte Anweisung",       {p::kExceptionPrivInstruction}},
-    {EControlC,          "EControlC",          217,
+    {EControlC,          "EControlC",          EExternal,      217,
      "Strg+C gedrückt",               {p::kStatusControlCExit}},
-    {EExternalException, "EExternalException", 255,
+    {EExternalException, "EExternalException", EExternal,      255,
      "Externe Exception %x",          {}},
-    {EHeapException,     "EHeapException",     217, "", {}},
-    {EOutOfMemory,       "EOutOfMemory",       203,
+    {EHeapException,     "EHeapException",     Exception,      217, "", {}},
+    {EOutOfMemory,       "EOutOfMemory",       EHeapException, 203,
      "Zu wenig Arbeitsspeicher",      {}},
-    {EInvalidPointer,    "EInvalidPointer",    204,
+    {EInvalidPointer,    "EInvalidPointer",    EHeapException, 204,
      "Ungültige Zeigeroperation",     {}},
     // The format for the I/O codes without a text of their own (messages.cpp).
-    {EInOutError,        "EInOutError",        0,
+    {EInOutError,        "EInOutError",        Exception,      0,
      "E/A-Fehler %d",                 {}},
     // Raised with the registry reader's own messages.
-    {ERegistryException, "ERegistryException", 217, "", {}},
+    {ERegistryException, "ERegistryException", Exception,      217, "", {}},
     // The program raises it only for a time of day that cannot be encoded.
-    {EConvertError,      "EConvertError",      217,
+    {EConvertError,      "EConvertError",      Exception,      217,
      "Ungültiges Argument zum Codieren der Uhrzeit", {}},
 };
 // clang-format on
@@ -132,5 +133,21 @@ constexpr ErrorKind KindOfFault(std::uint32_t code) {
       if (faultCode != 0 && faultCode == code) return row.kind;
   return ErrorKind::EExternalException;
 }
+
+// Whether the kind is the ancestor or lies below it in the kind tree.
+constexpr bool IsKindOf(ErrorKind kind, ErrorKind ancestor) {
+  while (kind != ancestor && kind != ErrorKind::Exception) kind = RowOf(kind).parent;
+  return kind == ancestor;
+}
+
+// Errors made from processor faults carry the platform's exception record, which the tree
+// promises for the kinds below EExternal: every kind a fault becomes must lie there.
+static_assert(
+    [] {
+      for (const ErrorKindRow& row : kind_rows::kRows)
+        if (row.faultCodes[0] != 0 && !IsKindOf(row.kind, ErrorKind::EExternal)) return false;
+      return IsKindOf(KindOfFault(0), ErrorKind::EExternal);
+    }(),
+    "every kind a processor fault becomes lies below EExternal");
 
 }  // namespace zaveredo
