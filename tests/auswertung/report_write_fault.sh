@@ -37,8 +37,12 @@ done
 "$tool" --format csv r.txt >whole.csv 2>err.txt || fail "csv: $(cat err.txt)"
 [ "$(stat -c %s whole.csv)" -gt 500000 ] || fail "the CSV report is too short for the test"
 
-# The third write of the report fails (EIO), the ones before and after it succeed.
-if strace -qq -o /dev/null true 2>/dev/null; then
+# The third write of the report fails (EIO), the ones before and after it succeed. A sanitizer's
+# run-time library makes writes of its own that the count would hit, so only a plain build is
+# tried this way (the release suite runs it).
+if grep -qa -e __ubsan_handle -e __asan_init "$tool"; then
+  echo "a sanitized build: the failed write in the middle is tried in the release suite"
+elif strace -qq -o /dev/null true 2>/dev/null; then
   for format in csv json; do
     strace -qq -o /dev/null -e trace=write -e inject=write:error=EIO:when=3 \
       "$tool" --format $format r.txt >part 2>err.txt
