@@ -6,15 +6,6 @@
 #include "runtime/text/file_services.h"
 
 namespace zaveredo {
-namespace {
-
-void EndField(TextStream& file) {
-  FinishWrite(file);
-  CheckIoResult();
-}
-
-}  // namespace
-
 void OpenResultsFile(ResultsFile& file) {
   file.record.clear();
   TextStream& stream = file.stream;
@@ -42,15 +33,14 @@ void WriteField(ResultsFile& file, std::string_view text) {
   WriteText(file.stream, text);
   WriteChar(file.stream, ';');
   file.record.append(text).push_back(';');
-  EndField(file.stream);
+  Print(file.stream, {});
 }
 
 void WriteTimeField(ResultsFile& file, const PhaseTimes& times, const Separators& separators) {
   std::string field = TimeText(times, separators);
   field += ';';
-  WriteText(file.stream, field);
   file.record += field;
-  EndField(file.stream);
+  Print(file.stream, {field});
 }
 
 void WriteOutRecord(ResultsFile& file) {
@@ -68,7 +58,7 @@ void KeepRecordFindable(ResultsFile& file) {
   OpenResultsFile(file);
   WriteText(file.stream, record);
   file.record = std::move(record);
-  EndField(file.stream);
+  Print(file.stream, {});
   WriteOutRecord(file);
 }
 

@@ -73,9 +73,7 @@ void Measure(void* context) {
 
 ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks replacement) {
   ClockRateHooks previous = hooks;
-  hooks.readCounter =
-      replacement.readCounter ? replacement.readCounter : platform::ReadTimeStampCounter;
-  hooks.sleep = replacement.sleep ? replacement.sleep : platform::Sleep;
+  hooks = replacement;
   return previous;
 }
 

@@ -11,8 +11,8 @@ struct ClockRateHooks {
   void (*sleep)(std::uint32_t milliseconds);
 };
 
-// Replaces the hooks (the time-stamp counter and the platform's Sleep unless replaced); a null
-// member keeps the platform's own. Returns the previous ones. Defined with the measurement.
+// Replaces the hooks (at first the time-stamp counter and the platform's Sleep) and returns the
+// previous ones, to be put back. Defined with the measurement.
 ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks hooks);
 
 }  // namespace zaveredo

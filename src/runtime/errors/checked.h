@@ -16,12 +16,6 @@ namespace zaveredo {
     RaiseRangeCheck();
 }
 
-// Index k against the highest valid index (0 <= k <= high).
-[[gnu::always_inline]] inline void CheckIndexHigh(std::int32_t k, std::int32_t high) {
-  if (k < 0 || k > high) [[unlikely]]
-    RaiseRangeCheck();
-}
-
 // A value stored into a narrower integer type must lie in [low, high].
 [[gnu::always_inline]] inline void CheckRange(std::int64_t value, std::int64_t low,
                                               std::int64_t high) {

@@ -1,5 +1,7 @@
 #include "runtime/format/separators.h"
 
+#include <optional>
+
 #include "platform/locale.h"
 
 namespace zaveredo {
@@ -9,9 +11,10 @@ namespace {
 Separators startupSeparators{kFallbackDecimal, kFallbackThousands};
 
 // The 2-byte buffer holds one character and its NUL: a longer separator fails the query.
-char SeparatorOf(LocaleQuery query, std::uint32_t type, char fallback) {
+std::optional<char> SeparatorOf(LocaleQuery query, std::uint32_t type) {
   char buffer[2] = {};
-  return query(type, buffer, sizeof buffer) > 0 ? buffer[0] : fallback;
+  if (query(type, buffer, sizeof buffer) <= 0) return std::nullopt;
+  return buffer[0];
 }
 
 // A grouping character every code page and every reader shows as itself: plain ASCII. A byte
@@ -21,24 +24,16 @@ bool IsPlainCharacter(char c) {
   return c >= ' ' && c <= '~';
 }
 
-char GroupingBeside(char decimal) {
-  return decimal == ',' ? '.' : ',';
-}
-
 }  // namespace
 
 Separators SeparatorsFrom(LocaleQuery query) {
-  Separators separators;
-  char buffer[2] = {};
-  bool oneByte = query(platform::kLocaleSThousand, buffer, sizeof buffer) > 0;
-  separators.decimal = SeparatorOf(query, platform::kLocaleSDecimal, kFallbackDecimal);
-  separators.thousands = buffer[0];
+  std::optional<char> grouping = SeparatorOf(query, platform::kLocaleSThousand);
+  char decimal = SeparatorOf(query, platform::kLocaleSDecimal).value_or(kFallbackDecimal);
   // A grouping that cannot be written as the locale's own one plain byte, or that would read as
   // the decimal separator (1,553,0702), groups with the other of "." and ",".
-  bool usable = oneByte && (buffer[0] == '\0' || IsPlainCharacter(buffer[0]));
-  bool clashes = separators.thousands != '\0' && separators.thousands == separators.decimal;
-  if (!usable || clashes) separators.thousands = GroupingBeside(separators.decimal);
-  return separators;
+  bool usable =
+      grouping && (*grouping == '\0' || (IsPlainCharacter(*grouping) && *grouping != decimal));
+  return {decimal, usable ? *grouping : (decimal == ',' ? '.' : ',')};
 }
 
 void ReadSeparators() {

@@ -14,12 +14,6 @@ namespace {
 
 constexpr int kOffsetDigits = 8;
 
-void WriteToStdError(std::string_view bytes) {
-  std::uint32_t written = 0;
-  platform::WriteFile(platform::GetStdHandle(platform::kStdErrorHandle), bytes.data(),
-                      static_cast<std::uint32_t>(bytes.size()), &written);
-}
-
 }  // namespace
 
 FixedText ComposeErrorReport(const Error& error) {
@@ -40,8 +34,8 @@ void WriteErrorReport(const Error& error) {
   char oem[FixedText::kCapacity];
   std::memcpy(oem, report.CString(), report.View().size() + 1);
   platform::AnsiToOemInPlace(oem);
-  WriteToStdError({oem, report.View().size()});
-  WriteToStdError("\r\n");
+  WriteToStdHandle(platform::kStdErrorHandle, {oem, report.View().size()});
+  WriteToStdHandle(platform::kStdErrorHandle, "\r\n");
 }
 
 }  // namespace zaveredo

@@ -35,9 +35,7 @@ void ExitWithFallbackLine(std::uint32_t number, const void* address) {
   FixedText line = FallbackLine(number, address);
   line.Append("\r\n");
   WriteOutStdOutput();
-  std::uint32_t written = 0;
-  platform::WriteFile(platform::GetStdHandle(platform::kStdOutputHandle), line.CString(),
-                      static_cast<std::uint32_t>(line.View().size()), &written);
+  WriteToStdHandle(platform::kStdOutputHandle, line.View());
   platform::ExitProcess(number);
 }
 

@@ -97,4 +97,8 @@ void CloseConsoleStreams();
 // is not recorded (before an error report it is ignored).
 std::int32_t WriteOutStdOutput();
 
+// Writes the bytes straight to a standard handle (kStdOutputHandle, ...), past the streams'
+// buffers and without allocating: the reports that end a run. A failure goes unrecorded.
+void WriteToStdHandle(int which, std::string_view bytes);
+
 }  // namespace zaveredo

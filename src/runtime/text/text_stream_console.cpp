@@ -53,4 +53,10 @@ std::int32_t WriteOutStdOutput() {
   return stream.mode == StreamMode::kOutput ? stream.transferOp(stream) : 0;
 }
 
+void WriteToStdHandle(int which, std::string_view bytes) {
+  std::uint32_t written = 0;
+  platform::WriteFile(platform::GetStdHandle(which), bytes.data(),
+                      static_cast<std::uint32_t>(bytes.size()), &written);
+}
+
 }  // namespace zaveredo

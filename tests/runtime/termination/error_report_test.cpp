@@ -15,7 +15,7 @@ namespace zaveredo {
 namespace {
 
 [[gnu::noinline]] void FailRangeCheckInSort() {
-  CheckIndexHigh(7, 6);
+  CheckIndex(7, 7);
 }
 
 Error CaughtRangeError() {
