@@ -1,15 +1,19 @@
 // Files and console handles: the Win32 calls themselves.
 #include "platform/files.h"
 
-#include "platform/win32/handle.h"
 #include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 
-using win32::FromHandle;
-using win32::ToHandle;
-
 namespace {
+
+// The platform layer's integer handles and Win32's HANDLE are the same bits.
+HANDLE ToHandle(Handle handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+Handle FromHandle(HANDLE handle) {
+  return reinterpret_cast<Handle>(handle);
+}
 
 constexpr char kCtrlZ = 0x1A;
 // Far longer than the system takes to start the handler's thread, even on a busy machine.

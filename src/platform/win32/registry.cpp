@@ -1,18 +1,23 @@
 // The registry, read through the ANSI calls.
 #include "platform/registry.h"
 
-#include "platform/win32/handle.h"
 #include "platform/win32/windows_api.h"
 
 namespace zaveredo::platform {
 
-using win32::FromKey;
-using win32::ToKey;
+namespace {
+
+// The platform layer's integer keys and Win32's HKEY are the same bits.
+HKEY ToKey(HKey key) {
+  return reinterpret_cast<HKEY>(key);
+}
+
+}  // namespace
 
 long RegOpenKeyEx(HKey key, const char* subKey, std::uint32_t access, HKey* result) {
   HKEY opened = nullptr;
   LONG status = ::RegOpenKeyExA(ToKey(key), subKey, 0, access, &opened);
-  *result = status == ERROR_SUCCESS ? FromKey(opened) : kNullKey;
+  *result = status == ERROR_SUCCESS ? reinterpret_cast<HKey>(opened) : kNullKey;
   return status;
 }
 
