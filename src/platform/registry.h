@@ -16,10 +16,8 @@ inline constexpr std::uint32_t kKeyRead = 0x20019u;
 inline constexpr std::uint32_t kRegNone = 0;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
-inline constexpr std::uint32_t kRegDword = 4;
 
 inline constexpr long kErrorSuccess = 0;
-inline constexpr long kErrorMoreData = 234;
 
 long RegOpenKeyEx(HKey key, const char* subKey, std::uint32_t access, HKey* result);
 // data may be null to ask for the size only; *size is the buffer size in, the data size out.

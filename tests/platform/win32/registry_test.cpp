@@ -35,7 +35,7 @@ TEST_F(Win32Registry, SizeQueryThenDataQueryOfAString) {
   std::uint32_t small = 4;
   EXPECT_EQ(
       RegQueryValueEx(key, "Name", nullptr, reinterpret_cast<std::uint8_t*>(data.data()), &small),
-      kErrorMoreData);
+      ERROR_MORE_DATA);
   EXPECT_EQ(small, 13u);
   EXPECT_EQ(RegCloseKey(key), kErrorSuccess);
 }
@@ -54,7 +54,7 @@ TEST_F(Win32Registry, EmbeddedNulAndDwordDataArriveAsStored) {
 
   size = sizeof data;
   ASSERT_EQ(RegQueryValueEx(key, "Number", &type, data, &size), kErrorSuccess);
-  EXPECT_EQ(type, kRegDword);
+  EXPECT_EQ(type, static_cast<std::uint32_t>(REG_DWORD));
   EXPECT_EQ(size, 4u);
   EXPECT_EQ(data[0], 0x04);
   EXPECT_EQ(data[3], 0x01);
