@@ -90,28 +90,6 @@ bool IsStackOverflow(std::uintptr_t access, std::uintptr_t stackPointer, std::ui
   return access + kStackPointerReach >= stackPointer && access < stackPointer + kStackPointerReach;
 }
 
-FaultInfo DescribeMemoryFault(const siginfo_t& info, const ucontext_t& context,
-                              std::uintptr_t stackLowEnd) {
-  FaultInfo fault;
-  fault.address = reinterpret_cast<const void*>(Saved(context, kInstructionPointer));
-  fault.accessAddress = info.si_addr;
-  if (info.si_code == SI_KERNEL &&
-      IsPrivilegedInstruction(static_cast<const unsigned char*>(fault.address))) {
-    fault.code = kExceptionPrivInstruction;
-    return fault;
-  }
-  auto access = reinterpret_cast<std::uintptr_t>(info.si_addr);
-  if (info.si_code != SI_KERNEL &&
-      IsStackOverflow(access, Saved(context, kStackPointer), stackLowEnd)) {
-    fault.code = kExceptionStackOverflow;
-    return fault;
-  }
-  fault.code = kExceptionAccessViolation;
-  fault.isWrite = Saved(context, REG_TRAPNO) == kPageFaultTrap &&
-                  (Saved(context, REG_ERR) & kPageFaultWriteBit) != 0;
-  return fault;
-}
-
 // The lowest address of the calling thread's stack, 0 when unknown: faults close below it are
 // stack overflows.
 std::uintptr_t CurrentStackLowEnd() {
@@ -127,15 +105,29 @@ std::uintptr_t CurrentStackLowEnd() {
 // The fault a SIGFPE, SIGSEGV, SIGBUS or SIGILL reports.
 FaultInfo DescribeFault(int signal, const siginfo_t& info, const ucontext_t& context,
                         std::uintptr_t stackLowEnd) {
-  if (signal == SIGSEGV || signal == SIGBUS) return DescribeMemoryFault(info, context, stackLowEnd);
   FaultInfo fault;
   fault.address = reinterpret_cast<const void*>(Saved(context, kInstructionPointer));
   if (signal == SIGFPE) {
     fault.code = FloatingPointCode(info.si_code);
-  } else if (info.si_code == ILL_PRVOPC || info.si_code == ILL_PRVREG) {
+    return fault;
+  }
+  if (signal == SIGILL) {
+    bool privileged = info.si_code == ILL_PRVOPC || info.si_code == ILL_PRVREG;
+    fault.code = privileged ? kExceptionPrivInstruction : kExceptionIllegalInstruction;
+    return fault;
+  }
+  fault.accessAddress = info.si_addr;  // SIGSEGV or SIGBUS
+  auto access = reinterpret_cast<std::uintptr_t>(info.si_addr);
+  if (info.si_code == SI_KERNEL &&
+      IsPrivilegedInstruction(static_cast<const unsigned char*>(fault.address))) {
     fault.code = kExceptionPrivInstruction;
+  } else if (info.si_code != SI_KERNEL &&
+             IsStackOverflow(access, Saved(context, kStackPointer), stackLowEnd)) {
+    fault.code = kExceptionStackOverflow;
   } else {
-    fault.code = kExceptionIllegalInstruction;
+    fault.code = kExceptionAccessViolation;
+    fault.isWrite = Saved(context, REG_TRAPNO) == kPageFaultTrap &&
+                    (Saved(context, REG_ERR) & kPageFaultWriteBit) != 0;
   }
   return fault;
 }
