@@ -19,16 +19,9 @@ Handle Fail(int fd, int errnoValue) {
 }
 
 int OpenFlags(std::uint32_t access, std::uint32_t disposition) {
-  int flags = O_CLOEXEC | O_NOCTTY;
   bool reads = (access & kGenericRead) != 0;
   bool writes = (access & kGenericWrite) != 0;
-  if (reads && writes) {
-    flags |= O_RDWR;
-  } else if (writes) {
-    flags |= O_WRONLY;
-  } else {
-    flags |= O_RDONLY;
-  }
+  int flags = O_CLOEXEC | O_NOCTTY | (!writes ? O_RDONLY : reads ? O_RDWR : O_WRONLY);
   // Other programs are not kept from writing the file (the lock binds only the program's own
   // openers): every write lands at the file's current end, even after someone emptied it.
   if (writes) flags |= O_APPEND;
