@@ -144,14 +144,10 @@ bool CloseHandle(Handle handle) {
 }
 
 Handle GetStdHandle(int which) {
-  switch (which) {
-    case kStdInputHandle:
-      return STDIN_FILENO;
-    case kStdOutputHandle:
-      return STDOUT_FILENO;
-    default:  // kStdErrorHandle: the program asks for no other
-      return STDERR_FILENO;
-  }
+  // kStdErrorHandle is the only other one the program asks for.
+  return which == kStdInputHandle    ? STDIN_FILENO
+         : which == kStdOutputHandle ? STDOUT_FILENO
+                                     : STDERR_FILENO;
 }
 
 std::uint32_t GetFileType(Handle handle) {
