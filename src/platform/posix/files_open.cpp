@@ -94,14 +94,8 @@ bool IsAStandardDescriptor(const struct stat& file) {
 }
 
 // A FIFO or a socket is no file to keep records in: refused as Windows refuses a directory.
-// Asked before the open too, which would wait for a FIFO's reader or fail for a socket.
 bool IsAPipeOrSocket(mode_t mode) {
   return S_ISFIFO(mode) || S_ISSOCK(mode);
-}
-
-bool NamesAPipeOrSocket(const char* path) {
-  struct stat info;
-  return ::stat(path, &info) == 0 && IsAPipeOrSocket(info.st_mode);
 }
 
 Handle Refuse(int fd) {
@@ -113,10 +107,11 @@ Handle Refuse(int fd) {
 }  // namespace
 
 Handle CreateFile(const char* path, std::uint32_t access, std::uint32_t disposition) {
-  if (NamesAPipeOrSocket(path)) return Fail(-1, EACCES);
+  struct stat info;
+  // Asked before the open too, which would wait for a FIFO's reader or fail for a socket.
+  if (::stat(path, &info) == 0 && IsAPipeOrSocket(info.st_mode)) return Fail(-1, EACCES);
   int fd = OpenAboveStandardDescriptors(path, OpenFlags(access, disposition));
   if (fd < 0) return Fail(-1, errno);
-  struct stat info;
   if (::fstat(fd, &info) != 0) return Fail(fd, errno);
   // Windows refuses to open a directory as a file.
   if (S_ISDIR(info.st_mode)) return Fail(fd, EISDIR);
