@@ -45,33 +45,20 @@ bool TakeLock(int fd, bool writes) {
 // then land in it. Windows keeps the two apart by design. While the file is opened, each closed
 // standard descriptor holds a placeholder, so the file gets a number above them or, when none
 // is free, the open fails before it creates anything (EMFILE: "too many open files", 4).
-class StandardSlotsHeld {
- public:
-  StandardSlotsHeld() {
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-      if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
-      // Lands on the lowest free number: this one, as the lower ones are taken by now.
-      int placeholder = ::open("/", O_PATH | O_CLOEXEC);
-      if (placeholder < 0) break;
-      held_[count_++] = placeholder;
-    }
-  }
-  ~StandardSlotsHeld() {
-    int saved = errno;
-    for (int i = 0; i < count_; ++i) ::close(held_[i]);
-    errno = saved;
-  }
-  StandardSlotsHeld(const StandardSlotsHeld&) = delete;
-  StandardSlotsHeld& operator=(const StandardSlotsHeld&) = delete;
-
- private:
-  int held_[3] = {};
-  int count_ = 0;
-};
-
 int OpenAboveStandardDescriptors(const char* path, int flags) {
-  StandardSlotsHeld held;
+  int held[3];
+  int count = 0;
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    // Lands on the lowest free number: this one, as the lower ones are taken by now.
+    int placeholder = ::open("/", O_PATH | O_CLOEXEC);
+    if (placeholder < 0) break;
+    held[count++] = placeholder;
+  }
   int fd = ::open(path, flags, 0666);
+  int openError = errno;
+  while (count > 0) ::close(held[--count]);
+  errno = openError;
   if (fd < 0 || fd > STDERR_FILENO) return fd;
   // A placeholder could not be had: move the file up. Asking for a number at or beyond the
   // descriptor limit fails with EINVAL, which means there is no free number.
