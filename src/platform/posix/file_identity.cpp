@@ -2,7 +2,6 @@
 #include "platform/file_identity.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
@@ -22,9 +21,10 @@ bool IdOf(int statResult, const struct stat& info, FileId* id) {
   return true;
 }
 
-// Only a regular file is one of two names for a file's bytes.
-std::optional<FileIdentity> IdentityOf(const struct stat& status) {
-  if (!S_ISREG(status.st_mode)) return std::nullopt;
+// The identity of what stat or fstat described: only a regular file is one of two names for a
+// file's bytes.
+std::optional<FileIdentity> IdentityOf(int statResult, const struct stat& status) {
+  if (statResult != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
                       static_cast<std::uint64_t>(status.st_ino)};
 }
@@ -43,15 +43,12 @@ bool GetFileIdOfName(const char* path, FileId* id) {
 
 std::optional<FileIdentity> IdentifyFile(const char* path) {
   struct stat status;
-  if (::stat(path, &status) != 0) return std::nullopt;
-  return IdentityOf(status);
+  return IdentityOf(::stat(path, &status), status);
 }
 
 std::optional<FileIdentity> IdentifyStandardStream(int which) {
-  const int fd = which == kStdInputHandle ? STDIN_FILENO : STDOUT_FILENO;
   struct stat status;
-  if (::fstat(fd, &status) != 0) return std::nullopt;
-  return IdentityOf(status);
+  return IdentityOf(::fstat(static_cast<int>(GetStdHandle(which)), &status), status);
 }
 
 }  // namespace zaveredo::platform
