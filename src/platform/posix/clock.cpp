@@ -8,17 +8,19 @@
 namespace zaveredo::platform {
 namespace {
 
+constexpr std::int64_t kNanosecondsPerMillisecond = 1000000;
+
 // 0 when the clock cannot be read.
-std::int64_t MillisecondsOf(clockid_t clock) {
+std::int64_t NanosecondsOf(clockid_t clock) {
   timespec now{};
   clock_gettime(clock, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 * kNanosecondsPerMillisecond + now.tv_nsec;
 }
 
 }  // namespace
 
 std::int64_t UtcMilliseconds() {
-  return MillisecondsOf(CLOCK_REALTIME);
+  return NanosecondsOf(CLOCK_REALTIME) / kNanosecondsPerMillisecond;
 }
 
 std::int64_t LocalOffsetMilliseconds() {
@@ -29,19 +31,18 @@ std::int64_t LocalOffsetMilliseconds() {
 }
 
 std::int64_t MonotonicMilliseconds() {
-  return MillisecondsOf(CLOCK_MONOTONIC);
+  return NanosecondsOf(CLOCK_MONOTONIC) / kNanosecondsPerMillisecond;
 }
 
+// The monotonic clock is never 0 once the system has started.
 bool QueryPerformanceCounter(std::int64_t* count) {
-  timespec now;
-  if (clock_gettime(CLOCK_MONOTONIC, &now) != 0) return false;
-  *count = static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
-  return true;
+  *count = NanosecondsOf(CLOCK_MONOTONIC);
+  return *count != 0;
 }
 
 // Wraps at 2^32 as the tick count does.
 std::uint32_t GetTickCount() {
-  return static_cast<std::uint32_t>(MillisecondsOf(CLOCK_BOOTTIME));
+  return static_cast<std::uint32_t>(NanosecondsOf(CLOCK_BOOTTIME) / kNanosecondsPerMillisecond);
 }
 
 }  // namespace zaveredo::platform
