@@ -46,9 +46,7 @@ EXCEPTION_RECORD takenRecord;
 CONTEXT takenContext;
 
 alignas(16) unsigned char faultStack[64 * 1024];
-void* FaultStackTop() {
-  return faultStack + sizeof faultStack;
-}
+void* const faultStackTop = faultStack + sizeof faultStack;
 
 // The jump back to a region's start must not unwind: it leaves from the fault stack, whose
 // frames lead nowhere. On x86-64 the runtime's longjmp unwinds unless setjmp recorded no frame.
@@ -117,7 +115,7 @@ void TakeOver(EXCEPTION_POINTERS* pointers) {
   takenFault = win32::DescribeFault(takenRecord, takenContext);
   takenControlWord = win32::FaultControlWord(takenContext);
   handlerRunning = true;  // stays set: the fault, and any later one, is the platform's now
-  ZavCallOnStack(RunInstalledHandler, FaultStackTop());
+  ZavCallOnStack(RunInstalledHandler, faultStackTop);
 }
 
 LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
@@ -126,7 +124,7 @@ LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
   if (activeGuard != nullptr) {
     *activeGuard->fault =
         win32::DescribeFault(*pointers->ExceptionRecord, *pointers->ContextRecord);
-    win32::RedirectContext(pointers->ContextRecord, JumpToGuardStart, FaultStackTop());
+    win32::RedirectContext(pointers->ContextRecord, JumpToGuardStart, faultStackTop);
     return EXCEPTION_CONTINUE_EXECUTION;
   }
   if (code == EXCEPTION_STACK_OVERFLOW && installedHandler != nullptr) {
