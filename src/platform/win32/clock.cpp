@@ -17,6 +17,16 @@ std::int64_t TicksOf(const SYSTEMTIME& time) {
                                    ticks.dwLowDateTime);
 }
 
+// The 32-bit tick count, widened by counting its wraps: XP has no GetTickCount64.
+ULONGLONG WINAPI TickCount64() {
+  static DWORD last = 0;
+  static ULONGLONG wraps = 0;
+  DWORD now = ::GetTickCount();
+  if (now < last) ++wraps;
+  last = now;
+  return (wraps << 32) | now;
+}
+
 }  // namespace
 
 std::int64_t UtcMilliseconds() {
@@ -49,34 +59,6 @@ std::uint32_t GetTickCount() {
   return ::GetTickCount();
 }
 
-}  // namespace zaveredo::platform
-
-namespace {
-
-// The 32-bit tick count, widened by counting its wraps: XP has no GetTickCount64.
-ULONGLONG WINAPI TickCount64() {
-  static DWORD last = 0;
-  static ULONGLONG wraps = 0;
-  DWORD now = ::GetTickCount();
-  if (now < last) ++wraps;
-  last = now;
-  return (wraps << 32) | now;
-}
-
-}  // namespace
-
-// The C++ runtime's thread library imports GetTickCount64 for its timed waits, and Windows XP
-// has no such function: a program that imported it would not start there. This definition of
-// the import's pointer takes its place, so the program imports nothing newer than XP; the
-// widened tick count is all those waits need. Only the 32-bit program runs on XP; the 64-bit
-// build imports the system's own.
-#if !defined(_WIN64)
-extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
-    TickCount64;
-#endif
-
-namespace zaveredo::platform {
-
 // The tick count, widened as above: it moves in steps of 10 to 16 ms, which is all a check
 // against the time of day within a second needs, and unlike the performance counter of some
 // multi-processor machines of XP's time it never jumps.
@@ -85,3 +67,13 @@ std::int64_t MonotonicMilliseconds() {
 }
 
 }  // namespace zaveredo::platform
+
+// The C++ runtime's thread library imports GetTickCount64 for its timed waits, and Windows XP
+// has no such function: a program that imported it would not start there. This definition of
+// the import's pointer takes its place, so the program imports nothing newer than XP; the
+// widened tick count is all those waits need. Only the 32-bit program runs on XP; the 64-bit
+// build imports the system's own.
+#if !defined(_WIN64)
+extern "C" ULONGLONG(WINAPI* const zavGetTickCount64Import)() asm("__imp__GetTickCount64@0") =
+    zaveredo::platform::TickCount64;
+#endif
