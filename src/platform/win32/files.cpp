@@ -20,13 +20,13 @@ constexpr char kCtrlZ = 0x1A;
 constexpr DWORD kHandlerWaitMs = 5000;
 
 // ReadFile on a console handle whose mode is given: a line read through ReadConsoleA, where a
-// line that begins with Ctrl-Z is the end of the input (0 bytes, success).
+// line that begins with Ctrl-Z is the end of the input (0 bytes, success). A failed read leaves
+// *read as it was.
 // Ctrl-C or Ctrl-Break ends the read with no characters while the system's default handler,
 // on a thread of its own, ends the process. The read may return first; it then waits for that
 // handler rather than let the program take the empty read for the end of its input and go on.
 // Only if the process outlives the wait (Ctrl-C is ignored in it) does the read return so.
 BOOL ReadConsoleLine(HANDLE console, DWORD mode, void* buffer, DWORD count, DWORD* read) {
-  *read = 0;
   DWORD chars = 0;
   BOOL ok = ::ReadConsoleA(console, buffer, count, &chars, nullptr);
   DWORD error = ok ? ERROR_SUCCESS : ::GetLastError();
