@@ -156,17 +156,11 @@ bool SentByAProcess(const siginfo_t& info) {
   return info.si_code <= 0;
 }
 
-void SetDefaultAction(int signal) {
-  struct sigaction fallback {};
-  fallback.sa_handler = SIG_DFL;
-  sigaction(signal, &fallback, nullptr);
-}
-
 void OnFaultSignal(int signal, siginfo_t* info, void* context) {
   // A sent signal is no fault of the program: it takes its default action, as SIGTERM does. It
   // stays blocked while the handler runs and arrives again once the handler has returned.
   if (SentByAProcess(*info)) {
-    SetDefaultAction(signal);
+    ::signal(signal, SIG_DFL);
     raise(signal);
     return;
   }
@@ -178,7 +172,7 @@ void OnFaultSignal(int signal, siginfo_t* info, void* context) {
   }
   if (installedHandler != nullptr) installedHandler(fault);
   // Nobody takes the fault: returning re-runs the instruction under the default action.
-  SetDefaultAction(signal);
+  ::signal(signal, SIG_DFL);
 }
 
 void TakeFaultSignals() {

@@ -50,9 +50,7 @@ bool RaisedForOwnWrite(const siginfo_t& info) {
 // signal sent does; it stays blocked in the handler and arrives once the handler returns.
 void OnWriteSignal(int signal, siginfo_t* info, void*) {
   if (RaisedForOwnWrite(*info)) return;
-  struct sigaction fallback {};
-  fallback.sa_handler = SIG_DFL;
-  ::sigaction(signal, &fallback, nullptr);
+  ::signal(signal, SIG_DFL);
   ::raise(signal);
 }
 
