@@ -1,19 +1,11 @@
 // Reading a Windows exception as a fault, and resuming the faulting thread somewhere else.
 #pragma once
 
-#include <cstdint>
-
 #include "platform/faults.h"
 #include "platform/win32/windows_api.h"
 #include "x87/control_word.h"
 
 namespace zaveredo::platform::win32 {
-
-// Exception codes of the error severity: processor faults and the like. Codes of lower
-// severity (breakpoints, debug output, guard pages) are none of the program's business.
-inline bool IsProcessorFault(DWORD code) {
-  return (code & 0xF0000000u) == 0xC0000000u;
-}
 
 // The fault the exception describes. An x87 fault is reported at the instruction that caused
 // it, which the unit saved, rather than at the later x87 instruction that delivered it.

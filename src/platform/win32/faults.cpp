@@ -118,9 +118,15 @@ void TakeOver(EXCEPTION_POINTERS* pointers) {
   ZavCallOnStack(RunInstalledHandler, faultStackTop);
 }
 
+// Exception codes of the error severity: processor faults and the like. Codes of lower
+// severity (breakpoints, debug output, guard pages) are none of the program's business.
+bool IsProcessorFault(DWORD code) {
+  return (code & 0xF0000000u) == 0xC0000000u;
+}
+
 LONG CALLBACK OnVectoredException(EXCEPTION_POINTERS* pointers) {
   DWORD code = pointers->ExceptionRecord->ExceptionCode;
-  if (!win32::IsProcessorFault(code) || handlerRunning) return EXCEPTION_CONTINUE_SEARCH;
+  if (!IsProcessorFault(code) || handlerRunning) return EXCEPTION_CONTINUE_SEARCH;
   if (activeGuard != nullptr) {
     *activeGuard->fault =
         win32::DescribeFault(*pointers->ExceptionRecord, *pointers->ContextRecord);
@@ -139,7 +145,7 @@ LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* pointers) {
   // Consulted by the program itself, about a fault it is going to report.
   if (consulting) return EXCEPTION_EXECUTE_HANDLER;
   DWORD code = pointers->ExceptionRecord->ExceptionCode;
-  if (win32::IsProcessorFault(code) && !handlerRunning && installedHandler != nullptr) {
+  if (IsProcessorFault(code) && !handlerRunning && installedHandler != nullptr) {
     TakeOver(pointers);
   }
   return previousFilter != nullptr ? previousFilter(pointers) : EXCEPTION_CONTINUE_SEARCH;
