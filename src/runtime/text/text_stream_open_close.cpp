@@ -74,10 +74,6 @@ bool AppendOrCreateTextStream(TextStream& stream) {
   return position > 0;
 }
 
-void ResetTextStream(TextStream& stream) {
-  text_stream::OpenTextStream(stream, StreamMode::kInput);
-}
-
 void CloseTextStream(TextStream& stream) {
   if (stream.mode == StreamMode::kClosed || !IsValidMode(stream.mode)) {
     if (!text_stream::IsStdInput(stream)) text_stream::SetIoResult(text_stream::kNotOpen);
