@@ -25,8 +25,6 @@ pf::Handle OpenNamed(const TextStream& stream, std::uint32_t appendDisposition) 
 }
 
 pf::Handle OpenConsole(TextStream& stream) {
-  stream.bufferSize = kStreamBufferSize;
-  stream.bufferPtr = stream.buffer;
   stream.closeOp = DoNothing;
   if (stream.mode == StreamMode::kInput) return pf::GetStdHandle(pf::kStdInputHandle);
   return pf::GetStdHandle(&stream == &StdError() ? pf::kStdErrorHandle : pf::kStdOutputHandle);

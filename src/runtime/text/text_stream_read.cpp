@@ -15,11 +15,10 @@ constexpr char kLf = '\n';
 constexpr int kEnd = -1;         // end of text
 constexpr int kChunkSize = 255;  // a line is gathered in pieces of this size
 
+// Standard input opens on its first read, as standard output on its first write.
 bool ReadyForInput(TextStream& stream) {
-  if (stream.mode != StreamMode::kInput && text_stream::IsStdInput(stream)) {
-    stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
+  if (stream.mode != StreamMode::kInput && text_stream::IsStdInput(stream))
     text_stream::OpenTextStream(stream, StreamMode::kInput);
-  }
   if (stream.mode == StreamMode::kInput) return true;
   text_stream::SetIoResult(kNotInput);
   return false;
