@@ -44,19 +44,15 @@ int PeekByte(TextStream& stream) {
   return static_cast<unsigned char>(byte);
 }
 
-void Advance(TextStream& stream) {
-  ++stream.bufferPos;
-}
-
 // After a CR: whether an LF follows. The CR stays unread while the LF is in the same buffer
 // fill; a CR that ends a fill is consumed and the next fill decides.
 bool CrBeforeLf(TextStream& stream) {
   if (stream.bufferPos + 1 < stream.bufferEnd) {
     if (stream.bufferPtr[stream.bufferPos + 1] == kLf) return true;
-    Advance(stream);
+    ++stream.bufferPos;
     return false;
   }
-  Advance(stream);
+  ++stream.bufferPos;
   return PeekByte(stream) == kLf;
 }
 
@@ -79,7 +75,7 @@ std::string ReadLineText(TextStream& stream, std::size_t maxKept) {
       continue;
     }
     chunk[used++] = static_cast<char>(byte);
-    Advance(stream);
+    ++stream.bufferPos;
     if (used == kChunkSize) keep();
   }
   keep();
@@ -90,10 +86,10 @@ void SkipLine(TextStream& stream) {
   for (;;) {
     int byte = PeekByte(stream);
     if (byte == kEnd) return;
-    Advance(stream);
+    ++stream.bufferPos;
     if (byte == kLf) return;
     if (byte == kCr && PeekByte(stream) == kLf) {
-      Advance(stream);
+      ++stream.bufferPos;
       return;
     }
   }
