@@ -24,10 +24,6 @@ bool ReadyForInput(TextStream& stream) {
   return false;
 }
 
-bool EndsText(const TextStream& stream, char byte) {
-  return byte == text_stream::kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
-}
-
 // The next unread byte, refilling the buffer when it is used up; kEnd at the end of text.
 // The input's end leaves a byte 26 behind, so every later read ends there too.
 int PeekByte(TextStream& stream) {
@@ -40,7 +36,7 @@ int PeekByte(TextStream& stream) {
     }
   }
   char byte = stream.bufferPtr[stream.bufferPos];
-  if (EndsText(stream, byte)) return kEnd;
+  if (byte == text_stream::kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0) return kEnd;
   return static_cast<unsigned char>(byte);
 }
 
