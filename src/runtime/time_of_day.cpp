@@ -36,9 +36,8 @@ double TimeOfDayFrom(const platform::LocalTime& time) {
 }
 
 platform::LocalTime LocalTimeAt(std::int64_t utcMilliseconds, std::int64_t offsetMilliseconds) {
-  const std::int64_t day = kMillisecondsPerDay;
-  std::int64_t ofDay = (utcMilliseconds + offsetMilliseconds) % day;
-  if (ofDay < 0) ofDay += day;
+  std::int64_t ofDay = (utcMilliseconds + offsetMilliseconds) % kMillisecondsPerDay;
+  if (ofDay < 0) ofDay += kMillisecondsPerDay;
   platform::LocalTime time;
   time.hour = static_cast<std::uint16_t>(ofDay / 3600000);
   time.minute = static_cast<std::uint16_t>(ofDay / 60000 % 60);
