@@ -79,8 +79,7 @@ ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks replacement) {
 
 long double MeasureClockRate() {
   Measurement measurement;
-  if (!RunErrorGuarded(Measure, &measurement)) return 0;
-  return measurement.rate;
+  return RunErrorGuarded(Measure, &measurement) ? measurement.rate : 0;
 }
 
 }  // namespace zaveredo
