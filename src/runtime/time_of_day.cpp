@@ -1,7 +1,5 @@
 #include "runtime/time_of_day.h"
 
-#include <cstdint>
-
 #include "runtime/errors/errors.h"
 #include "x87/control_word.h"
 #include "x87/instructions.h"

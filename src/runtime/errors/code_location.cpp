@@ -1,7 +1,5 @@
 #include "runtime/errors/code_location.h"
 
-#include "platform/process.h"
-
 namespace zaveredo {
 
 CodeLocation LocateCode(const void* address) {
