@@ -95,8 +95,7 @@ std::int32_t OpenFileCreatingIt(TextStream& stream) {
 
 std::int32_t CloseFileHandle(TextStream& stream) {
   stream.mode = StreamMode::kClosed;
-  if (!pf::CloseHandle(stream.handle)) return static_cast<std::int32_t>(pf::GetLastError());
-  return 0;
+  return pf::CloseHandle(stream.handle) ? 0 : static_cast<std::int32_t>(pf::GetLastError());
 }
 
 std::int32_t DoNothing(TextStream&) {
