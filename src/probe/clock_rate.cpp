@@ -49,8 +49,7 @@ void CountTicks(void* context) {
   hooks.sleep(kSettlingSleep);
   std::uint64_t start = hooks.readCounter();
   hooks.sleep(kMeasuringSleep);
-  std::uint64_t end = hooks.readCounter();
-  measurement->elapsed = end - start;  // wraps like a subtraction with borrow
+  measurement->elapsed = hooks.readCounter() - start;  // wraps like a subtraction with borrow
 }
 
 void Measure(void* context) {
