@@ -49,8 +49,7 @@ void CountTicks(void* context) {
   hooks.sleep(kSettlingSleep);
   std::uint64_t start = hooks.readCounter();
   hooks.sleep(kMeasuringSleep);
-  std::uint64_t end = hooks.readCounter();
-  measurement->elapsed = end - start;  // wraps like a subtraction with borrow
+  measurement->elapsed = hooks.readCounter() - start;  // wraps like a subtraction with borrow
 }
 
 void Measure(void* context) {
@@ -79,8 +78,7 @@ ClockRateHooks SetClockRateHooksForTesting(ClockRateHooks replacement) {
 
 long double MeasureClockRate() {
   Measurement measurement;
-  if (!RunErrorGuarded(Measure, &measurement)) return 0;
-  return measurement.rate;
+  return RunErrorGuarded(Measure, &measurement) ? measurement.rate : 0;
 }
 
 }  // namespace zaveredo

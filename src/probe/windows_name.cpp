@@ -25,14 +25,6 @@ constexpr KnownVersion kKnownVersions[] = {
     {kNtFamily, 5, 1, "Windows XP"},       {kNtFamily, 5, 2, "Windows .NET Server"},
 };
 
-const char* NameOf(const PlatformVersionInfo& version) {
-  for (const KnownVersion& known : kKnownVersions)
-    if (version.Platform == known.platform && version.Major == known.major &&
-        version.Minor == known.minor)
-      return known.name;
-  return "Unbekannte Version";
-}
-
 }  // namespace
 
 PlatformVersionInfo PlatformVersionFrom(const platform::OsVersionInfo& info) {
@@ -52,7 +44,11 @@ PlatformVersionInfo QueryPlatformVersion() {
 }
 
 std::string GetWindowsName(const PlatformVersionInfo& version) {
-  std::string name = NameOf(version);
+  std::string name = "Unbekannte Version";
+  for (const KnownVersion& known : kKnownVersions)
+    if (version.Platform == known.platform && version.Major == known.major &&
+        version.Minor == known.minor)
+      name = known.name;
   if (!version.ServicePack.empty()) name += " " + version.ServicePack;
   return name;
 }

@@ -8,10 +8,8 @@ std::uint32_t RandomSeed = 0;
 
 void SeedRandomSource() {
   std::int64_t count = 0;
-  if (platform::QueryPerformanceCounter(&count))
-    RandomSeed = static_cast<std::uint32_t>(count);
-  else
-    RandomSeed = platform::GetTickCount();
+  RandomSeed = platform::QueryPerformanceCounter(&count) ? static_cast<std::uint32_t>(count)
+                                                         : platform::GetTickCount();
 }
 
 std::int32_t RandomBelow(std::int32_t n) {

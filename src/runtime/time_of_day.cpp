@@ -1,7 +1,5 @@
 #include "runtime/time_of_day.h"
 
-#include <cstdint>
-
 #include "runtime/errors/errors.h"
 #include "x87/control_word.h"
 #include "x87/instructions.h"
@@ -17,14 +15,11 @@ std::int64_t RunOffset() {
   return offset;
 }
 
-bool IsPossible(const platform::LocalTime& time) {
-  return time.hour < 24 && time.minute < 60 && time.second < 60 && time.milliseconds < 1000;
-}
-
 }  // namespace
 
 double TimeOfDayFrom(const platform::LocalTime& time) {
-  if (!IsPossible(time)) RaiseRunError(ErrorKind::EConvertError, __builtin_return_address(0));
+  if (time.hour >= 24 || time.minute >= 60 || time.second >= 60 || time.milliseconds >= 1000)
+    RaiseRunError(ErrorKind::EConvertError, __builtin_return_address(0));
   std::int32_t n =
       time.hour * 3600000 + time.minute * 60000 + time.second * 1000 + time.milliseconds;
   // The quotient is rounded twice, to extended and then to double, never once to double.
@@ -36,9 +31,8 @@ double TimeOfDayFrom(const platform::LocalTime& time) {
 }
 
 platform::LocalTime LocalTimeAt(std::int64_t utcMilliseconds, std::int64_t offsetMilliseconds) {
-  const std::int64_t day = kMillisecondsPerDay;
-  std::int64_t ofDay = (utcMilliseconds + offsetMilliseconds) % day;
-  if (ofDay < 0) ofDay += day;
+  std::int64_t ofDay = (utcMilliseconds + offsetMilliseconds) % kMillisecondsPerDay;
+  if (ofDay < 0) ofDay += kMillisecondsPerDay;
   platform::LocalTime time;
   time.hour = static_cast<std::uint16_t>(ofDay / 3600000);
   time.minute = static_cast<std::uint16_t>(ofDay / 60000 % 60);

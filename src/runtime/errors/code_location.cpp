@@ -1,12 +1,9 @@
 #include "runtime/errors/code_location.h"
 
-#include "platform/process.h"
-
 namespace zaveredo {
 
 CodeLocation LocateCode(const void* address) {
   CodeLocation location;
-  auto value = reinterpret_cast<std::uintptr_t>(address);
   std::uintptr_t base = 0;
   location.inModule = platform::FindModule(address, &location.moduleName, &base);
   if (!location.inModule) {
@@ -14,7 +11,7 @@ CodeLocation LocateCode(const void* address) {
     base = 0x1000;
   }
   // Eight hexadecimal digits are shown: the offset is taken modulo 2^32.
-  location.offset = static_cast<std::uint32_t>(value - base);
+  location.offset = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(address) - base);
   return location;
 }
 

@@ -16,13 +16,6 @@ using x87::ExtendedBits;
 
 constexpr long double kDigitLimit = 1e18L;  // exact in extended precision
 
-// 19728 / 65536 stands for log10 2. The estimate can be one too small; a scaled value of
-// 10^18 or more corrects it.
-int EstimateDecimalExponent(int biasedExponent) {
-  int binaryExponent = biasedExponent - ExtendedBits::kExponentBias;
-  return ((binaryExponent * 19728) >> 16) + 1;
-}
-
 // Keeps the first `kept` digits, rounding half away from zero on the next one. Returns the
 // number of digits left; a carry out of the first digit leaves "1" and raises the exponent.
 int RoundDigitsAt(char* digits, int kept, int& exponent) {
@@ -47,7 +40,10 @@ void WriteDigits(std::uint64_t number, char* out) {
 }  // namespace
 
 EighteenDigits ScaleToEighteenDigits(long double magnitude) {
-  int exponent = EstimateDecimalExponent(ExtendedBits::Of(magnitude).BiasedExponent());
+  // 19728 / 65536 stands for log10 2. The estimate can be one too small; a scaled value of
+  // 10^18 or more corrects it.
+  int binaryExponent = ExtendedBits::Of(magnitude).BiasedExponent() - ExtendedBits::kExponentBias;
+  int exponent = ((binaryExponent * 19728) >> 16) + 1;
   x87::ControlWordScope rounding(x87::Rounding::kNearest, x87::Precision::kExtended);
   long double scaled = ScaleByPowerOfTen(magnitude, kMaxDecimalDigits - exponent);
   scaled = x87::RoundToInteger(scaled);

@@ -60,10 +60,14 @@ std::string GeneralText(const DecimalDigits& decimal, int length, int digits, ch
   return text + power;
 }
 
-// precision is clamped, digits at least 0. More integer digits than precision switch to the
-// general layout (1,2E4). A NUL separator is not written.
-std::string DecimalText(const DecimalDigits& decimal, DecimalStyle style, int precision, int digits,
-                        const Separators& separators) {
+}  // namespace
+
+// More integer digits than precision switch to the general layout (1,2E4). A NUL separator is
+// not written.
+std::string FormatDecimal(long double value, DecimalStyle style, int precision, int digits,
+                          const Separators& separators) {
+  digits = std::max(digits, 0);
+  DecimalDigits decimal = ToDecimalDigits(value, precision, digits);
   if (decimal.exponent == kInfinityExponent) return decimal.negative ? "-INF" : "INF";
   if (decimal.exponent == kNanExponent) return "NAN";
   int length = static_cast<int>(std::strlen(decimal.digits));
@@ -74,15 +78,6 @@ std::string DecimalText(const DecimalDigits& decimal, DecimalStyle style, int pr
   AppendIntegerPart(text, decimal, length, style == DecimalStyle::kNumber, separators.thousands);
   AppendFraction(text, decimal, length, digits, separators.decimal);
   return text;
-}
-
-}  // namespace
-
-std::string FormatDecimal(long double value, DecimalStyle style, int precision, int digits,
-                          const Separators& separators) {
-  digits = std::max(digits, 0);
-  return DecimalText(ToDecimalDigits(value, precision, digits), style, precision, digits,
-                     separators);
 }
 
 }  // namespace zaveredo

@@ -17,22 +17,17 @@ std::optional<char> SeparatorOf(LocaleQuery query, std::uint32_t type) {
   return buffer[0];
 }
 
-// A grouping character every code page and every reader shows as itself: plain ASCII. A byte
-// above 127 (the no-break space 0xA0 of Windows-1252) is another character on an OEM console
-// and in another code page.
-bool IsPlainCharacter(char c) {
-  return c >= ' ' && c <= '~';
-}
-
 }  // namespace
 
 Separators SeparatorsFrom(LocaleQuery query) {
   std::optional<char> grouping = SeparatorOf(query, platform::kLocaleSThousand);
   char decimal = SeparatorOf(query, platform::kLocaleSDecimal).value_or(kFallbackDecimal);
   // A grouping that cannot be written as the locale's own one plain byte, or that would read as
-  // the decimal separator (1,553,0702), groups with the other of "." and ",".
-  bool usable =
-      grouping && (*grouping == '\0' || (IsPlainCharacter(*grouping) && *grouping != decimal));
+  // the decimal separator (1,553,0702), groups with the other of "." and ",". Plain is ASCII,
+  // which every code page and every reader shows as itself: a byte above 127 (the no-break
+  // space 0xA0 of Windows-1252) is another character on an OEM console and in another code page.
+  bool plain = grouping && *grouping >= ' ' && *grouping <= '~';
+  bool usable = grouping && (*grouping == '\0' || (plain && *grouping != decimal));
   return {decimal, usable ? *grouping : (decimal == ',' ? '.' : ',')};
 }
 

@@ -25,8 +25,6 @@ pf::Handle OpenNamed(const TextStream& stream, std::uint32_t appendDisposition) 
 }
 
 pf::Handle OpenConsole(TextStream& stream) {
-  stream.bufferSize = kStreamBufferSize;
-  stream.bufferPtr = stream.buffer;
   stream.closeOp = DoNothing;
   if (stream.mode == StreamMode::kInput) return pf::GetStdHandle(pf::kStdInputHandle);
   return pf::GetStdHandle(&stream == &StdError() ? pf::kStdErrorHandle : pf::kStdOutputHandle);
@@ -97,8 +95,7 @@ std::int32_t OpenFileCreatingIt(TextStream& stream) {
 
 std::int32_t CloseFileHandle(TextStream& stream) {
   stream.mode = StreamMode::kClosed;
-  if (!pf::CloseHandle(stream.handle)) return static_cast<std::int32_t>(pf::GetLastError());
-  return 0;
+  return pf::CloseHandle(stream.handle) ? 0 : static_cast<std::int32_t>(pf::GetLastError());
 }
 
 std::int32_t DoNothing(TextStream&) {

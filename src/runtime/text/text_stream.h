@@ -60,8 +60,6 @@ void AppendTextStream(TextStream& stream);
 // byte 26 in its last 128 bytes aside): the call for a file seen missing that someone else may
 // create meanwhile. True when text precedes the place where writing starts.
 bool AppendOrCreateTextStream(TextStream& stream);
-// Opens an existing file for reading.
-void ResetTextStream(TextStream& stream);
 
 void WriteText(TextStream& stream, std::string_view text);
 void WriteChar(TextStream& stream, char byte);

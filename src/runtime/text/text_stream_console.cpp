@@ -8,11 +8,10 @@ namespace {
 // Input, output, error.
 TextStream& ConsoleStream(int which) {
   static TextStream streams[3];
-  static const bool bound = [] {
+  [[maybe_unused]] static const bool bound = [] {
     for (TextStream& stream : streams) BindTextStream(stream, "");
     return true;
   }();
-  (void)bound;
   return streams[which];
 }
 

@@ -39,6 +39,7 @@ void BindTextStream(TextStream& stream, const char* path) {
 
 namespace text_stream {
 
+// A stream in a valid mode has been bound, and binding always sets the opener.
 void OpenTextStream(TextStream& stream, StreamMode mode) {
   if (!IsValidMode(stream.mode)) {
     SetIoResult(kNeverBound);
@@ -46,7 +47,6 @@ void OpenTextStream(TextStream& stream, StreamMode mode) {
   }
   if (stream.mode != StreamMode::kClosed) CloseTextStream(stream);
   stream.mode = mode;
-  if (stream.path[0] == '\0' && stream.openOp == nullptr) stream.openOp = OpenFileOrConsole;
   RunStreamOp(stream.openOp, stream);
 }
 
@@ -72,10 +72,6 @@ bool AppendOrCreateTextStream(TextStream& stream) {
     return false;
   }
   return position > 0;
-}
-
-void ResetTextStream(TextStream& stream) {
-  text_stream::OpenTextStream(stream, StreamMode::kInput);
 }
 
 void CloseTextStream(TextStream& stream) {

@@ -15,18 +15,13 @@ constexpr char kLf = '\n';
 constexpr int kEnd = -1;         // end of text
 constexpr int kChunkSize = 255;  // a line is gathered in pieces of this size
 
+// Standard input opens on its first read, as standard output on its first write.
 bool ReadyForInput(TextStream& stream) {
-  if (stream.mode != StreamMode::kInput && text_stream::IsStdInput(stream)) {
-    stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
+  if (stream.mode != StreamMode::kInput && text_stream::IsStdInput(stream))
     text_stream::OpenTextStream(stream, StreamMode::kInput);
-  }
   if (stream.mode == StreamMode::kInput) return true;
   text_stream::SetIoResult(kNotInput);
   return false;
-}
-
-bool EndsText(const TextStream& stream, char byte) {
-  return byte == text_stream::kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0;
 }
 
 // The next unread byte, refilling the buffer when it is used up; kEnd at the end of text.
@@ -41,12 +36,8 @@ int PeekByte(TextStream& stream) {
     }
   }
   char byte = stream.bufferPtr[stream.bufferPos];
-  if (EndsText(stream, byte)) return kEnd;
+  if (byte == text_stream::kEndOfText && (stream.lineFlags & kLineFlagCrLf) != 0) return kEnd;
   return static_cast<unsigned char>(byte);
-}
-
-void Advance(TextStream& stream) {
-  ++stream.bufferPos;
 }
 
 // After a CR: whether an LF follows. The CR stays unread while the LF is in the same buffer
@@ -54,10 +45,10 @@ void Advance(TextStream& stream) {
 bool CrBeforeLf(TextStream& stream) {
   if (stream.bufferPos + 1 < stream.bufferEnd) {
     if (stream.bufferPtr[stream.bufferPos + 1] == kLf) return true;
-    Advance(stream);
+    ++stream.bufferPos;
     return false;
   }
-  Advance(stream);
+  ++stream.bufferPos;
   return PeekByte(stream) == kLf;
 }
 
@@ -80,7 +71,7 @@ std::string ReadLineText(TextStream& stream, std::size_t maxKept) {
       continue;
     }
     chunk[used++] = static_cast<char>(byte);
-    Advance(stream);
+    ++stream.bufferPos;
     if (used == kChunkSize) keep();
   }
   keep();
@@ -91,10 +82,10 @@ void SkipLine(TextStream& stream) {
   for (;;) {
     int byte = PeekByte(stream);
     if (byte == kEnd) return;
-    Advance(stream);
+    ++stream.bufferPos;
     if (byte == kLf) return;
     if (byte == kCr && PeekByte(stream) == kLf) {
-      Advance(stream);
+      ++stream.bufferPos;
       return;
     }
   }

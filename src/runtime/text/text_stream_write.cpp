@@ -9,12 +9,11 @@
 namespace zaveredo {
 namespace {
 
-// Standard output and standard error open on their first write.
+// Standard output and standard error open on their first write, with the line style and
+// buffer binding gave them (nothing changes those).
 bool ReadyForOutput(TextStream& stream) {
-  if (stream.mode != StreamMode::kOutput && text_stream::IsConsoleOutput(stream)) {
-    stream.lineFlags = kDefaultLineStyle & kLineFlagCrLf;
+  if (stream.mode != StreamMode::kOutput && text_stream::IsConsoleOutput(stream))
     CreateTextStream(stream);
-  }
   if (stream.mode == StreamMode::kOutput) return true;
   text_stream::SetIoResult(text_stream::kNotOutput);
   return false;

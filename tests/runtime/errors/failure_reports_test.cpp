@@ -152,7 +152,7 @@ TEST(FailureReports, FailedFileStatementsShowTheirCodesMessage) {
   };
   std::filesystem::create_directory(directory.PathOf("ordner"));
   const Case cases[] = {
-      {"missing file read", open("fehlt.txt", ResetTextStream), "EInOutError",
+      {"missing file appended to", open("fehlt.txt", AppendTextStream), "EInOutError",
        "Datei nicht gefunden.", "Runtime error   2"},
       {"name too long", open(std::string(300, 'n'), CreateTextStream), "EInOutError",
        "Ungültiger Dateiname.", "Runtime error   3"},

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/text/text_stream.h"
+#include "runtime/text/text_stream_internal.h"
 #include "tests/runtime/text/text_stream_test_support.h"
 
 namespace zaveredo {
@@ -27,7 +28,8 @@ class TextStreamReadTest : public ::testing::Test {
     PutFileBytes(path, bytes);
     BindTextStream(stream_, path.c_str());
     stream_.lineFlags = lineFlags;
-    ResetTextStream(stream_);
+    // The program reads standard input only; a file opened for input feeds the same reading.
+    text_stream::OpenTextStream(stream_, StreamMode::kInput);
     ASSERT_EQ(TakeIoResult(), 0);
     ASSERT_EQ(stream_.mode, StreamMode::kInput);
   }
@@ -146,7 +148,7 @@ TEST_F(TextStreamReadTest, HighBytesPassUnchanged) {
 
 TEST_F(TextStreamReadTest, MissingFileFailsWithCode2) {
   BindTextStream(stream_, scratch_.PathOf("absent.txt").c_str());
-  ResetTextStream(stream_);
+  text_stream::OpenTextStream(stream_, StreamMode::kInput);
   EXPECT_EQ(TakeIoResult(), 2);
   EXPECT_EQ(stream_.mode, StreamMode::kClosed);
 }

@@ -13,7 +13,6 @@ TEST(CheckIoResultTest, RaisesThePendingCodeOnceAtTheCaller) {
   TakeIoResult();
   TextStream stream;
   BindTextStream(stream, "");
-  stream.openOp = nullptr;
   CloseTextStream(stream);  // a stream that is not open: 103
   bool raised = false;
   try {
