@@ -25,11 +25,8 @@ constexpr Label LabelOf(std::string_view name) {
   return label;
 }
 
-constexpr auto kLabels = [] {
-  std::array<Label, kElementTypeCount> labels{};
-  for (int k = 0; k < kElementTypeCount; ++k) labels[k] = LabelOf(kElementTypeNames[k]);
-  return labels;
-}();
+template <ElementType type>
+constexpr Label kLabel = LabelOf(kElementTypeNames[static_cast<int>(type)]);
 
 template <ElementType type, typename Traits>
 void SortWholeArray() {
@@ -41,7 +38,7 @@ void SortWholeArray() {
 template <ElementType type, typename Traits>
 constexpr ElementTypeRow Row(void (*fill)()) {
   const int k = static_cast<int>(type);
-  return {type, kElementTypeNames[k].data(), kLabels[k].data(), sizeof(typename Traits::Element),
+  return {type, kElementTypeNames[k].data(), kLabel<type>.data(), sizeof(typename Traits::Element),
           fill, SortWholeArray<type, Traits>};
 }
 
