@@ -28,10 +28,12 @@ constexpr Label LabelOf(std::string_view name) {
 template <ElementType type>
 constexpr Label kLabel = LabelOf(kElementTypeNames[static_cast<int>(type)]);
 
+// The range from 0 to the highest index (length - 1): what each element type's sort runs.
 template <ElementType type, typename Traits>
 void SortWholeArray() {
   DynamicArray& array = ArrayOf(type);
-  QuickSort<Traits>(static_cast<typename Traits::Element*>(array.data), array.length - 1);
+  std::int32_t high = array.length - 1;
+  QuickSortRange<Traits>(static_cast<typename Traits::Element*>(array.data), high, 0, high);
 }
 
 // The width is the size of the element the sort takes, so the two cannot disagree.
