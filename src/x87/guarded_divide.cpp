@@ -5,8 +5,6 @@
 
 namespace zaveredo::divider {
 
-Verdict gVerdict = kUntested;
-
 bool DividerIsSound() {
   // Hidden so that the division really runs on this processor.
   long double x = 4195835.0L;

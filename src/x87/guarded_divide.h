@@ -13,7 +13,7 @@ namespace divider {
 
 enum Verdict : std::uint8_t { kUntested = 0, kSound = 1, kFlawed = 2 };
 
-extern Verdict gVerdict;
+inline Verdict gVerdict = kUntested;
 
 // Tests the divider when it has not been tested yet, then divides as the verdict says: on a
 // flawed divider a risky divisor has both operands scaled before dividing.
