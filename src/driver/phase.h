@@ -29,20 +29,10 @@ struct PhaseClocks {
   MonotonicClock monotonic;
 };
 
-// Seconds from one stored sample to the next, in extended precision before the single-
-// precision store. A sample below the first means the day restarted at midnight: one day is
-// added, so such a phase reports its true length instead of about minus one day.
-float SecondsBetween(float start, float end);
-
-// The seconds a phase reports: those of the time of day, unless they and the monotonic
-// clock's length disagree by more than a second. Then the time of day was set during the
-// phase (a step back would read as a midnight crossing, almost a whole day), and the
-// monotonic length stands, held in single precision as every figure is.
-float PhaseSeconds(float timeOfDaySeconds, std::int64_t monotonicMilliseconds);
-
 // The start sample, the work and nothing else, the end sample, the elapsed seconds. The
 // monotonic readings lie outside the time-of-day samples, so the measured interval is
-// unchanged.
+// unchanged. A phase across midnight reports its true length; one during which the time of day
+// was set reports the monotonic clock's length.
 PhaseTimes TimePhase(PhaseWorkFunction work, const PhaseClocks& clocks);
 
 // The same on the console and in the results file: the stored elapsed seconds in the number
