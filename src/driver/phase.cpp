@@ -36,7 +36,7 @@ float PhaseSeconds(float timeOfDaySeconds, std::int64_t monotonicMilliseconds) {
 
 }  // namespace
 
-PhaseTimes TimePhase(PhaseWorkFunction work, const PhaseClocks& clocks) {
+PhaseTimes TimePhase(void (*work)(), const PhaseClocks& clocks) {
   PhaseTimes times;
   std::int64_t monotonicStart = clocks.monotonic();
   times.startTime = static_cast<float>(clocks.timeOfDay());
