@@ -18,32 +18,18 @@ struct PhaseTimes {
   float elapsedSeconds = 0;
 };
 
-using PhaseClock = double (*)();            // the time of day as a fraction of a day
-using MonotonicClock = std::int64_t (*)();  // milliseconds of a clock nobody sets
-using PhaseWorkFunction = void (*)();
-
 // The clocks a phase reads: the time of day is the measure, the monotonic clock only tells a
 // midnight crossing from a clock set during the phase.
 struct PhaseClocks {
-  PhaseClock timeOfDay;
-  MonotonicClock monotonic;
+  double (*timeOfDay)();        // the time of day as a fraction of a day
+  std::int64_t (*monotonic)();  // milliseconds of a clock nobody sets
 };
-
-// Seconds from one stored sample to the next, in extended precision before the single-
-// precision store. A sample below the first means the day restarted at midnight: one day is
-// added, so such a phase reports its true length instead of about minus one day.
-float SecondsBetween(float start, float end);
-
-// The seconds a phase reports: those of the time of day, unless they and the monotonic
-// clock's length disagree by more than a second. Then the time of day was set during the
-// phase (a step back would read as a midnight crossing, almost a whole day), and the
-// monotonic length stands, held in single precision as every figure is.
-float PhaseSeconds(float timeOfDaySeconds, std::int64_t monotonicMilliseconds);
 
 // The start sample, the work and nothing else, the end sample, the elapsed seconds. The
 // monotonic readings lie outside the time-of-day samples, so the measured interval is
-// unchanged.
-PhaseTimes TimePhase(PhaseWorkFunction work, const PhaseClocks& clocks);
+// unchanged. A phase across midnight reports its true length; one during which the time of day
+// was set reports the monotonic clock's length.
+PhaseTimes TimePhase(void (*work)(), const PhaseClocks& clocks);
 
 // The same on the console and in the results file: the stored elapsed seconds in the number
 // style with four decimals, for example 1.234,5679.

@@ -12,10 +12,6 @@
 
 namespace zaveredo {
 
-namespace detail {
-DynamicArray gArrays[kElementTypeCount];
-}
-
 namespace {
 
 // Zeros with ordinary cached stores. The library's memset writes blocks this large with

@@ -14,7 +14,7 @@ struct DynamicArray {
 };
 
 namespace detail {
-extern DynamicArray gArrays[kElementTypeCount];
+inline DynamicArray gArrays[kElementTypeCount];
 }
 
 inline DynamicArray& ArrayOf(ElementType type) {

@@ -6,6 +6,6 @@
 
 namespace zaveredo {
 
-extern volatile std::int32_t ElementCount;
+inline volatile std::int32_t ElementCount = 0;
 
 }  // namespace zaveredo

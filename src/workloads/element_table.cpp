@@ -25,23 +25,22 @@ constexpr Label LabelOf(std::string_view name) {
   return label;
 }
 
-constexpr auto kLabels = [] {
-  std::array<Label, kElementTypeCount> labels{};
-  for (int k = 0; k < kElementTypeCount; ++k) labels[k] = LabelOf(kElementTypeNames[k]);
-  return labels;
-}();
+template <ElementType type>
+constexpr Label kLabel = LabelOf(kElementTypeNames[static_cast<int>(type)]);
 
+// The range from 0 to the highest index (length - 1): what each element type's sort runs.
 template <ElementType type, typename Traits>
 void SortWholeArray() {
   DynamicArray& array = ArrayOf(type);
-  QuickSort<Traits>(static_cast<typename Traits::Element*>(array.data), array.length - 1);
+  std::int32_t high = array.length - 1;
+  QuickSortRange<Traits>(static_cast<typename Traits::Element*>(array.data), high, 0, high);
 }
 
 // The width is the size of the element the sort takes, so the two cannot disagree.
 template <ElementType type, typename Traits>
 constexpr ElementTypeRow Row(void (*fill)()) {
   const int k = static_cast<int>(type);
-  return {type, kElementTypeNames[k].data(), kLabels[k].data(), sizeof(typename Traits::Element),
+  return {type, kElementTypeNames[k].data(), kLabel<type>.data(), sizeof(typename Traits::Element),
           fill, SortWholeArray<type, Traits>};
 }
 

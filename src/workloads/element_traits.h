@@ -26,21 +26,12 @@ struct IntegerOrder : Plain<T> {
   [[gnu::always_inline]] static bool Greater(const T& a, const T& b) { return a > b; }
 };
 
-// The floating types: both values loaded exactly into the floating-point unit, compared there.
+// The floating types, and Currency and Comp as raw 64-bit integers: both values loaded exactly
+// into the floating-point unit (an integer with its integer load), compared there.
 template <typename T>
-struct FloatOrder : Plain<T> {
+struct FpuOrder : Plain<T> {
   [[gnu::always_inline]] static bool Less(const T& a, const T& b) { return x87::Less(a, b); }
   [[gnu::always_inline]] static bool Greater(const T& a, const T& b) { return x87::Greater(a, b); }
-};
-
-// Currency and Comp: the raw 64-bit integers loaded into the unit with its integer load.
-struct IntegerThroughFpu : Plain<std::int64_t> {
-  [[gnu::always_inline]] static bool Less(const std::int64_t& a, const std::int64_t& b) {
-    return x87::LessInt64(a, b);
-  }
-  [[gnu::always_inline]] static bool Greater(const std::int64_t& a, const std::int64_t& b) {
-    return x87::GreaterInt64(a, b);
-  }
 };
 
 // Int64: the high halves as signed, and only when they are equal the low halves as unsigned.
@@ -66,17 +57,10 @@ template <typename T, std::int32_t factor>
   return reinterpret_cast<T*>(reinterpret_cast<std::uint8_t*>(array) + offset);
 }
 
-struct ExtendedOrder {
-  using Element = Extended;
+// Extended is a floating type packed at a width of 10.
+struct ExtendedOrder : FpuOrder<Extended> {
   [[gnu::always_inline]] static Extended* At(Extended* array, std::int32_t k) {
     return PackedAt<Extended, 5>(array, k);
-  }
-  [[gnu::always_inline]] static void Copy(const Extended& from, Extended* to) { *to = from; }
-  [[gnu::always_inline]] static bool Less(const Extended& a, const Extended& b) {
-    return x87::Less(a, b);
-  }
-  [[gnu::always_inline]] static bool Greater(const Extended& a, const Extended& b) {
-    return x87::Greater(a, b);
   }
 };
 
@@ -101,12 +85,12 @@ struct Real48Order {
 };
 
 // One distinct traits type per element type.
-struct RealTraits : FloatOrder<double> {};
+struct RealTraits : FpuOrder<double> {};
 struct Real48Traits : Real48Order {};
-struct SingleTraits : FloatOrder<float> {};
-struct DoubleTraits : FloatOrder<double> {};
+struct SingleTraits : FpuOrder<float> {};
+struct DoubleTraits : FpuOrder<double> {};
 struct ExtendedTraits : ExtendedOrder {};
-struct CurrencyTraits : IntegerThroughFpu {};
+struct CurrencyTraits : FpuOrder<std::int64_t> {};
 struct IntegerTraits : IntegerOrder<std::int32_t> {};
 struct ByteTraits : IntegerOrder<std::uint8_t> {};
 struct ShortIntTraits : IntegerOrder<std::int8_t> {};
@@ -115,7 +99,7 @@ struct SmallIntTraits : IntegerOrder<std::int16_t> {};
 struct CardinalTraits : IntegerOrder<std::uint32_t> {};
 struct LongWordTraits : IntegerOrder<std::uint32_t> {};
 struct LongIntTraits : IntegerOrder<std::int32_t> {};
-struct CompTraits : IntegerThroughFpu {};
+struct CompTraits : FpuOrder<std::int64_t> {};
 struct Int64Traits : Int64Order {};
 
 }  // namespace zaveredo::sorting

@@ -74,10 +74,4 @@ template <typename Traits>
   x87::KeepCallBefore();
 }
 
-// The whole array, given its highest index (length - 1): what each element type's sort runs.
-template <typename Traits>
-void QuickSort(typename Traits::Element* array, std::int32_t high) {
-  QuickSortRange<Traits>(array, high, 0, high);
-}
-
 }  // namespace zaveredo

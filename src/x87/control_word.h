@@ -12,30 +12,11 @@ enum class Precision : std::uint16_t { kSingle = 0, kDouble = 2, kExtended = 3 }
 // Bits 10-11: how a result is rounded to that width.
 enum class Rounding : std::uint16_t { kNearest = 0, kDown = 1, kUp = 2, kTowardZero = 3 };
 
-// Bits 0-5: a set bit masks the exception; an unmasked one traps.
-enum class Exception : std::uint16_t {
-  kInvalid = 0x01,
-  kDenormal = 0x02,
-  kZeroDivide = 0x04,
-  kOverflow = 0x08,
-  kUnderflow = 0x10,
-  kInexact = 0x20,
-};
-
 class ControlWord {
  public:
   constexpr explicit ControlWord(std::uint16_t bits) : bits_(bits) {}
 
   constexpr std::uint16_t Bits() const { return bits_; }
-  constexpr Precision PrecisionControl() const {
-    return static_cast<Precision>((bits_ >> kPrecisionShift) & 3);
-  }
-  constexpr Rounding RoundingControl() const {
-    return static_cast<Rounding>((bits_ >> kRoundingShift) & 3);
-  }
-  constexpr bool Masks(Exception exception) const {
-    return (bits_ & static_cast<std::uint16_t>(exception)) != 0;
-  }
 
   constexpr ControlWord With(Precision precision) const {
     return WithField(kPrecisionShift, static_cast<std::uint16_t>(precision));
@@ -97,13 +78,10 @@ inline void ResetFpu(ControlWord word = kRunControlWord) {
   asm volatile("fninit\n\tfldcw %0" : : "m"(bits));
 }
 
-// Puts a copy of the word in force, with other rounding or precision, in force for the scope's
+// Puts a copy of the word in force, with the given rounding and precision, in force for the scope's
 // lifetime, then loads the saved word back. The exception masks are never changed.
 class ControlWordScope {
  public:
-  explicit ControlWordScope(Rounding rounding) : saved_(ControlWordInForce()) {
-    LoadControlWord(saved_.With(rounding));
-  }
   ControlWordScope(Rounding rounding, Precision precision) : saved_(ControlWordInForce()) {
     LoadControlWord(saved_.With(rounding).With(precision));
   }

@@ -5,8 +5,6 @@
 
 namespace zaveredo::divider {
 
-Verdict gVerdict = kUntested;
-
 bool DividerIsSound() {
   // Hidden so that the division really runs on this processor.
   long double x = 4195835.0L;
@@ -28,16 +26,13 @@ bool IsRiskyDivisor(long double divisor) {
          leading == 0x6F;
 }
 
-long double DivideOnFlawedDivider(long double dividend, long double divisor) {
-  if (!IsRiskyDivisor(divisor)) return x87::Divide(dividend, divisor);
-  long double factor = x87::ExtendedBits::Of(dividend).BiasedExponent() == 1 ? 1.0625L : 0.9375L;
-  return x87::Divide(dividend * factor, divisor * factor);
-}
-
 long double DivideAfterVerdict(long double dividend, long double divisor) {
   if (gVerdict == kUntested) gVerdict = DividerIsSound() ? kSound : kFlawed;
-  if (gVerdict == kSound) return x87::Divide(dividend, divisor);
-  return DivideOnFlawedDivider(dividend, divisor);
+  if (gVerdict == kSound || !IsRiskyDivisor(divisor)) return x87::Divide(dividend, divisor);
+  // A flawed divider with a risky divisor: both operands scaled by 15/16 (17/16 when the
+  // dividend's biased exponent is 1) move the divisor off the patterns it gets wrong.
+  long double factor = x87::ExtendedBits::Of(dividend).BiasedExponent() == 1 ? 1.0625L : 0.9375L;
+  return x87::Divide(dividend * factor, divisor * factor);
 }
 
 }  // namespace zaveredo::divider

@@ -13,9 +13,10 @@ namespace divider {
 
 enum Verdict : std::uint8_t { kUntested = 0, kSound = 1, kFlawed = 2 };
 
-extern Verdict gVerdict;
+inline Verdict gVerdict = kUntested;
 
-// Tests the divider when it has not been tested yet, then divides as the verdict says.
+// Tests the divider when it has not been tested yet, then divides as the verdict says: on a
+// flawed divider a risky divisor has both operands scaled before dividing.
 [[gnu::noinline]] long double DivideAfterVerdict(long double dividend, long double divisor);
 
 // The divider test itself: true when 4195835 - (4195835 / 3145727) * 3145727 is below 1.
@@ -24,10 +25,6 @@ bool DividerIsSound();
 // True for a normal divisor whose significand, after the integer bit, begins with one of the
 // seven-bit patterns a flawed divider gets wrong.
 bool IsRiskyDivisor(long double divisor);
-
-// The division as done on a flawed divider: a risky divisor has both operands scaled by 15/16
-// (17/16 when the dividend's biased exponent is 1) before dividing.
-long double DivideOnFlawedDivider(long double dividend, long double divisor);
 
 }  // namespace divider
 

@@ -93,8 +93,8 @@ ZAV_X87_COMPARE(Less, double, "fldl", "b")
 ZAV_X87_COMPARE(Greater, double, "fldl", "a")
 ZAV_X87_COMPARE(Less, ExtendedBits, "fldt", "b")
 ZAV_X87_COMPARE(Greater, ExtendedBits, "fldt", "a")
-ZAV_X87_COMPARE(LessInt64, std::int64_t, "fildll", "b")
-ZAV_X87_COMPARE(GreaterInt64, std::int64_t, "fildll", "a")
+ZAV_X87_COMPARE(Less, std::int64_t, "fildll", "b")
+ZAV_X87_COMPARE(Greater, std::int64_t, "fildll", "a")
 
 #undef ZAV_X87_COMPARE
 

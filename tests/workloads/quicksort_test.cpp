@@ -16,7 +16,8 @@ class QuicksortTest : public test_support::WorkloadTest {};
 
 template <typename Traits, typename Element>
 std::vector<Element> Sorted(std::vector<Element> values) {
-  QuickSort<Traits>(values.data(), static_cast<std::int32_t>(values.size()) - 1);
+  auto high = static_cast<std::int32_t>(values.size()) - 1;
+  QuickSortRange<Traits>(values.data(), high, 0, high);
   return values;
 }
 
@@ -70,7 +71,7 @@ TEST_F(QuicksortTest, FloatTypesCompareExactly) {
   std::vector<Extended> extended(3);
   long double values[] = {1.0L + 0x1p-63L, 1.0L, -1.0L};
   for (int k = 0; k < 3; ++k) x87::StoreExtended(values[k], &extended[k]);
-  QuickSort<sorting::ExtendedTraits>(extended.data(), 2);
+  QuickSortRange<sorting::ExtendedTraits>(extended.data(), 2, 0, 2);
   for (int k = 0; k < 3; ++k) EXPECT_EQ(x87::LoadExtended(extended[k]), values[2 - k]) << k;
 }
 
@@ -79,7 +80,7 @@ TEST_F(QuicksortTest, Real48CopiesGoThroughExtended) {
   ExtendedToReal48(1.5L, &values[0]);
   values[1] = Real48{{0x00, 0x12, 0x34, 0x56, 0x78, 0x9A}};  // reads as zero
   ExtendedToReal48(-2.0L, &values[2]);
-  QuickSort<sorting::Real48Traits>(values.data(), 2);
+  QuickSortRange<sorting::Real48Traits>(values.data(), 2, 0, 2);
   EXPECT_EQ(Real48ToExtended(values[0]), -2.0L);
   EXPECT_EQ(Real48ToExtended(values[2]), 1.5L);
   // The zero pattern with stray bytes comes out as six zero bytes.
@@ -89,7 +90,7 @@ TEST_F(QuicksortTest, Real48CopiesGoThroughExtended) {
 TEST_F(QuicksortTest, AnEmptyArrayRaisesRangeErrorInsideTheSortRoutine) {
   std::int32_t none[1] = {0};
   try {
-    QuickSort<sorting::IntegerTraits>(none, -1);
+    QuickSortRange<sorting::IntegerTraits>(none, -1, 0, -1);
     FAIL() << "no error raised";
   } catch (const Error& error) {
     EXPECT_EQ(error.Kind(), ErrorKind::ERangeError);
@@ -100,10 +101,12 @@ TEST_F(QuicksortTest, AnEmptyArrayRaisesRangeErrorInsideTheSortRoutine) {
     EXPECT_LT(at, routine + 4096);
   }
   std::int64_t wide[1] = {0};
-  EXPECT_EQ(test_support::RaisedKind([&] { QuickSort<sorting::Int64Traits>(wide, -1); }),
-            "ERangeError");
-  EXPECT_EQ(test_support::RaisedKind([] { QuickSort<sorting::Real48Traits>(nullptr, -1); }),
-            "ERangeError");
+  EXPECT_EQ(
+      test_support::RaisedKind([&] { QuickSortRange<sorting::Int64Traits>(wide, -1, 0, -1); }),
+      "ERangeError");
+  EXPECT_EQ(
+      test_support::RaisedKind([] { QuickSortRange<sorting::Real48Traits>(nullptr, -1, 0, -1); }),
+      "ERangeError");
 }
 
 TEST_F(QuicksortTest, AnIndexBeyondTheHighestRaisesRangeError) {

@@ -16,14 +16,11 @@ std::uint16_t InForce() {
 
 TEST_F(ControlWordTest, NamesTheFieldsOfTheRunsWord) {
   ControlWord run = kRunControlWord;
-  EXPECT_EQ(run.PrecisionControl(), Precision::kExtended);
-  EXPECT_EQ(run.RoundingControl(), Rounding::kNearest);
-  EXPECT_FALSE(run.Masks(Exception::kInvalid));
-  EXPECT_FALSE(run.Masks(Exception::kZeroDivide));
-  EXPECT_FALSE(run.Masks(Exception::kOverflow));
-  EXPECT_TRUE(run.Masks(Exception::kDenormal));
-  EXPECT_TRUE(run.Masks(Exception::kUnderflow));
-  EXPECT_TRUE(run.Masks(Exception::kInexact));
+  EXPECT_EQ(run.Bits() >> 8 & 3, 3);   // precision: 64-bit significand
+  EXPECT_EQ(run.Bits() >> 10 & 3, 0);  // rounding: to nearest
+  // Masked (set): denormal 0x02, underflow 0x10, inexact 0x20. Unmasked, so they trap: invalid
+  // 0x01, division by zero 0x04, overflow 0x08.
+  EXPECT_EQ(run.Bits() & 0x3F, 0x32);
   // Changing one field leaves every other bit as it was.
   EXPECT_EQ(run.With(Rounding::kTowardZero).Bits(), 0x1F32);
   EXPECT_EQ(run.With(Precision::kDouble).Bits(), 0x1232);
@@ -32,7 +29,7 @@ TEST_F(ControlWordTest, NamesTheFieldsOfTheRunsWord) {
 
 TEST_F(ControlWordTest, ScopeRoundsInsideAndRestoresTheWordAfter) {
   {
-    ControlWordScope towardZero(Rounding::kTowardZero);
+    ControlWordScope towardZero(Rounding::kTowardZero, Precision::kExtended);
     EXPECT_EQ(InForce(), 0x1F32);
     EXPECT_EQ(RoundToInteger(-2.5L), -2.0L);
   }

@@ -43,22 +43,19 @@ TEST_F(GuardedDivideTest, RecognisesTheRiskyDivisorPatterns) {
   EXPECT_FALSE(divider::IsRiskyDivisor(denormal));
 }
 
-TEST_F(GuardedDivideTest, FlawedDividerPathScalesButKeepsTheQuotient) {
+TEST_F(GuardedDivideTest, AStoredFlawedVerdictScalesRiskyDivisionsButKeepsTheQuotient) {
   long double divisor = DivisorWithLeadingBits(0x3F);
-  long double dividend = 1000.0L / 3;
+  long double dividend = 1000.0L / 3;  // a quotient that scaling changes in its last bit
+  divider::gVerdict = divider::kFlawed;
+  long double scaled = GuardedDivide(dividend, divisor);
+  long double third = GuardedDivide(1.0L, 3.0L);
+  divider::gVerdict = divider::kSound;
   long double plain = x87::Divide(dividend, divisor);
-  long double scaled = divider::DivideOnFlawedDivider(dividend, divisor);
+  EXPECT_EQ(scaled, x87::Divide(dividend * 0.9375L, divisor * 0.9375L));
+  EXPECT_NE(scaled, plain);
   EXPECT_LE(std::fabs(scaled - plain), std::ldexp(plain, -62));
   // A plain divisor is divided without scaling.
-  EXPECT_EQ(divider::DivideOnFlawedDivider(1.0L, 3.0L), x87::Divide(1.0L, 3.0L));
-}
-
-TEST_F(GuardedDivideTest, AStoredFlawedVerdictTakesTheScaledPath) {
-  long double divisor = DivisorWithLeadingBits(0x57);
-  divider::gVerdict = divider::kFlawed;
-  long double flawed = GuardedDivide(1.0L, divisor);
-  divider::gVerdict = divider::kSound;
-  EXPECT_EQ(flawed, divider::DivideOnFlawedDivider(1.0L, divisor));
+  EXPECT_EQ(third, x87::Divide(1.0L, 3.0L));
   EXPECT_EQ(GuardedDivide(6.0L, 3.0L), 2.0L);
 }
 
