@@ -59,9 +59,9 @@ std::string WideToAnsi(std::u16string_view text) {
                                                       : posix::WideToWindows1252(text);
 }
 
-// Under UTF-8 the round trip gives back the very bytes, malformed ones included.
 std::string Utf8ToAnsi(std::string_view utf8) {
-  return WideToAnsi(posix::Utf8ToWide(utf8));
+  if (CurrentAnsiCodePage() == AnsiCodePage::kUtf8) return std::string(utf8);
+  return posix::WideToWindows1252(posix::Utf8ToWide(utf8));
 }
 
 // Linux consoles show the ANSI text as it is.
