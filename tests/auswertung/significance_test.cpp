@@ -53,6 +53,17 @@ TEST(SignificanceTest, TellsAClearDifferenceFromNoiseAndNeedsThreeRunsEach) {
   EXPECT_FALSE(few.ratios[0]);
 }
 
+// Of four runs, one a hundred times slower: a resample's median is the mean of its middle two
+// draws, so the outlier is the median itself when it is drawn three times or more (5 % of the
+// resamples) and the slow end of the interval reaches it; a median taken a rank too low would not.
+TEST(SignificanceTest, TheResampledMedianOfAnEvenCountIsItsMiddlePair) {
+  const Significance outlier =
+      BootstrapSignificance(Runs(1.0, {1.0, 1.0, 1.0}), Runs(1.0, {1.0, 1.0, 1.0, 100.0}));
+  ASSERT_TRUE(outlier.ratios[0]);
+  EXPECT_DOUBLE_EQ(outlier.ratios[0]->low, 0.01);
+  EXPECT_DOUBLE_EQ(outlier.ratios[0]->high, 1.0);
+}
+
 class SignificanceReportTest : public ::testing::Test {
  protected:
   TempDirectory directory_{TempDirectory::Use::kAsCurrent};
