@@ -60,26 +60,15 @@ double DrawnMedian(const SortedRuns& sorted, int phase, const DrawnCounts& drawn
   const std::vector<std::size_t>& order = sorted.orders[phase];
   const int upper = static_cast<int>(count / 2);
   const int lower = count % 2 == 0 ? upper - 1 : upper;
-  double atLower = sorted.runs[order.back()][phase];
-  int seen = 0;
   std::size_t i = 0;
-  for (; i < order.size(); ++i) {
-    seen += drawn[order[i]];
-    if (seen > lower) {
-      atLower = sorted.runs[order[i]][phase];
-      break;
-    }
-  }
-  if (lower == upper) return atLower;
-  double atUpper = sorted.runs[order.back()][phase];
-  for (; i < order.size(); ++i) {
-    if (seen > upper) {
-      atUpper = sorted.runs[order[i]][phase];
-      break;
-    }
-    if (i + 1 < order.size()) seen += drawn[order[i + 1]];
-  }
-  return (atLower + atUpper) / 2;
+  int seen = drawn[order[0]];  // the draws of the runs up to order[i]
+  // The time at a rank no lower than the one asked before; past the last draw, the slowest run.
+  const auto at = [&](int rank) {
+    while (seen <= rank && i + 1 < order.size()) seen += drawn[order[++i]];
+    return sorted.runs[order[i]][phase];
+  };
+  const double atLower = at(lower);
+  return lower == upper ? atLower : (atLower + at(upper)) / 2;
 }
 
 // The phase medians of as many runs as there are, drawn with replacement.
